@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Configures and builds the given presets (default: all three).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+presets=("$@")
+[ ${#presets[@]} -eq 0 ] && presets=(native native-asan windows)
+for preset in "${presets[@]}"; do
+  if [ ! -f "build/$preset/build.ninja" ]; then
+    cmake --preset "$preset" >/dev/null
+  fi
+  cmake --build --preset "$preset" -- -k 0 | grep -vE '^\[[0-9]+/[0-9]+\] ' || true
+  test "${PIPESTATUS[0]}" -eq 0
+done

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the native unit tests (plain and
+# under ASan/UBSan), then the Windows build's tests under Wine.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash scripts/setup.sh || exit 1
+bash scripts/build.sh native native-asan windows || { echo "build failed"; exit 1; }
+
+source scripts/wine-env.sh
+source scripts/xvfb-env.sh
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  tarvik_stop_display
+}
+trap cleanup EXIT
+tarvik_start_display || exit 1
+tarvik_wine_services
+
+total_pass=0
+total_fail=0
+status=0
+for preset in native native-asan windows; do
+  echo "== tests: $preset"
+  log="build/$preset/ctest.log"
+  ctest --preset "$preset" -j2 --timeout 300 2>&1 | tee "$log" | grep -vE '^\s+(Start|[0-9]+/[0-9]+ Test)' || true
+  [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    status=1
+    continue
+  fi
+  failed=$(echo "$line" | sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/')
+  count=$(echo "$line" | sed -E 's/.*out of ([0-9]+).*/\1/')
+  total_fail=$((total_fail + failed))
+  total_pass=$((total_pass + count - failed))
+done
+
+echo "tests: $total_pass passed, $total_fail failed"
+exit $status

@@ -1,0 +1,70 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace tarvik {
+
+void Win32Platform::injectKeyboard(const KeyboardRecord& record) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = record.virtualKey;
+    input.ki.wScan = record.scanCode;
+    input.ki.dwFlags = record.flags;
+    input.ki.time = 0;
+    input.ki.dwExtraInfo = 0;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+void Win32Platform::injectMouse(const MouseRecord& record) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = record.dx;
+    input.mi.dy = record.dy;
+    input.mi.mouseData = static_cast<DWORD>(record.data);
+    input.mi.dwFlags = record.flags;
+    input.mi.time = 0;
+    input.mi.dwExtraInfo = 0;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+void Win32Platform::sleepMs(uint32_t milliseconds) { Sleep(milliseconds); }
+
+ScreenPoint Win32Platform::cursorPosition() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+void Win32Platform::setCursorPosition(ScreenPoint point) { SetCursorPos(point.x, point.y); }
+
+ScreenRect Win32Platform::desktopClientRect() {
+    RECT r{};
+    GetClientRect(GetDesktopWindow(), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+uint32_t Win32Platform::doubleClickTime() { return GetDoubleClickTime(); }
+
+uint32_t Win32Platform::mapVirtualKeyToScanCode(uint32_t virtualKey) {
+    return MapVirtualKeyA(virtualKey, 0);
+}
+
+uint32_t Win32Platform::oemKeyScan(uint8_t oemCharacter) { return OemKeyScan(oemCharacter); }
+
+void Win32Platform::shellOpen(const char* path) {
+    ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOW);
+}
+
+MessageBoxAnswer Win32Platform::messageBox(const char* text, const char* caption,
+                                           MessageBoxKind kind) {
+    UINT type = MB_OK;
+    if (kind == MessageBoxKind::kYesNo) type = MB_YESNO;
+    if (kind == MessageBoxKind::kOkError) type = MB_OK | MB_ICONERROR;
+    const int answer = MessageBoxA(GetFocus(), text, caption, type);
+    if (answer == IDYES) return MessageBoxAnswer::kYes;
+    if (answer == IDNO) return MessageBoxAnswer::kNo;
+    return MessageBoxAnswer::kOk;
+}
+
+}  // namespace tarvik

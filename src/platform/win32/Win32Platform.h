@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/Platform.h"
+
+namespace tarvik {
+
+class Win32Platform final : public Platform {
+public:
+    void injectKeyboard(const KeyboardRecord& record) override;
+    void injectMouse(const MouseRecord& record) override;
+    void sleepMs(uint32_t milliseconds) override;
+    ScreenPoint cursorPosition() override;
+    void setCursorPosition(ScreenPoint point) override;
+    ScreenRect desktopClientRect() override;
+    uint32_t doubleClickTime() override;
+    uint32_t mapVirtualKeyToScanCode(uint32_t virtualKey) override;
+    uint32_t oemKeyScan(uint8_t oemCharacter) override;
+    void shellOpen(const char* path) override;
+    MessageBoxAnswer messageBox(const char* text, const char* caption,
+                                MessageBoxKind kind) override;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,39 @@
+#pragma once
+// Fresh records for tests: zeroed as in a new process, optionally with the
+// defaults and thresholds a start-up leaves.
+
+#include <memory>
+
+#include "config/Configuration.h"
+#include "config/Defaults.h"
+#include "config/Thresholds.h"
+#include "input/DeviceState.h"
+
+namespace tarvik::testing {
+
+inline std::unique_ptr<Configuration> makeZeroConfiguration() {
+    return std::make_unique<Configuration>();  // value-initialised: all zero
+}
+
+inline std::unique_ptr<Configuration> makeDefaultConfiguration() {
+    auto config = makeZeroConfiguration();
+    writeRecordDefaults(*config);
+    recomputeThresholds(*config);
+    return config;
+}
+
+inline std::unique_ptr<DeviceTable> makeDeviceTable(int joysticks) {
+    auto table = std::make_unique<DeviceTable>();
+    table->deviceCount = joysticks;
+    table->lastDeviceIndex = joysticks > 0 ? joysticks - 1 : 0;
+    for (int slot = 0; slot < kDeviceSlots; ++slot) {
+        for (uint32_t& pov : table->states[slot].pov) pov = kPovCentred;
+    }
+    // The mouse slot's hats are never written by the device layer.
+    if (table->mouseSlot() < kDeviceSlots) {
+        for (uint32_t& pov : table->states[table->mouseSlot()].pov) pov = 0;
+    }
+    return table;
+}
+
+}  // namespace tarvik::testing

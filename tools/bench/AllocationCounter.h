@@ -1,0 +1,6 @@
+#pragma once
+#include <atomic>
+
+namespace tarvik::bench {
+extern std::atomic<long> allocations;
+}

@@ -1,0 +1,79 @@
+// How long one evaluation pass of a block takes, with an executor that does
+// nothing, so the figure is the evaluation alone.
+
+#include <benchmark/benchmark.h>
+
+#include "AllocationCounter.h"
+#include "engine/ControlEvaluation.h"
+#include "fakes/ConfigFixtures.h"
+
+namespace tarvik {
+namespace {
+
+class CountingExecutor : public ActionExecutor {
+public:
+    long calls = 0;
+    void executeAction(int, ControlEntry&, ActionMode) override { ++calls; }
+};
+
+class QuietSource : public DeviceSource {
+public:
+    int32_t pollJoystick(int) override { return 0; }
+    int32_t pollMouse() override { return 0; }
+};
+
+// Counted outside the timed loop, whose own bookkeeping may allocate.
+template <typename Step>
+double allocationsIn1000Passes(EvaluationContext& context, Step step) {
+    const long before = bench::allocations.load();
+    for (int i = 0; i < 1000; ++i) {
+        step();
+        evaluateBlock(context, 0);
+    }
+    return static_cast<double>(bench::allocations.load() - before);
+}
+
+void BM_EvaluateIdleBlock(benchmark::State& st) {
+    auto config = testing::makeDefaultConfiguration();
+    auto devices = testing::makeDeviceTable(1);
+    CountingExecutor executor;
+    QuietSource source;
+    EvaluationContext context{*config, *devices, source, executor};
+    for (auto _ : st) {
+        evaluateBlock(context, 0);
+        benchmark::ClobberMemory();
+    }
+    st.counters["actions"] = static_cast<double>(executor.calls);
+    st.counters["allocs/1000 passes"] = allocationsIn1000Passes(context, [] {});
+}
+BENCHMARK(BM_EvaluateIdleBlock);
+
+// Every button toggles, every axis swings between the ends and every hat
+// turns a sector per pass: the most work a pass can have.
+void BM_EvaluateEverythingMoving(benchmark::State& st) {
+    auto config = testing::makeDefaultConfiguration();
+    auto devices = testing::makeDeviceTable(1);
+    CountingExecutor executor;
+    QuietSource source;
+    EvaluationContext context{*config, *devices, source, executor};
+    DeviceState& s = devices->states[0];
+    uint32_t tick = 0;
+    for (auto _ : st) {
+        ++tick;
+        for (int i = 0; i < 32; ++i) s.buttons[i] = (tick & 1) ? 0x80 : 0;
+        for (int a = 0; a < 8; ++a) s.axes[a] = (tick & 1) ? 900 : -900;
+        for (int p = 0; p < 4; ++p) s.pov[p] = (tick * 4500) % 36000;
+        evaluateBlock(context, 0);
+        benchmark::ClobberMemory();
+    }
+    st.counters["actions/pass"] =
+        benchmark::Counter(static_cast<double>(executor.calls), benchmark::Counter::kAvgIterations);
+    st.counters["allocs/1000 passes"] = allocationsIn1000Passes(context, [&] {
+        ++tick;
+        for (int a = 0; a < 8; ++a) s.axes[a] = (tick & 1) ? 900 : -900;
+    });
+}
+BENCHMARK(BM_EvaluateEverythingMoving);
+
+}  // namespace
+}  // namespace tarvik
