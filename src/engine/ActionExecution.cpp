@@ -16,7 +16,9 @@ constexpr uint32_t kProgramStartPauseMs = 10;
 constexpr int32_t kFSelectCountdownPasses = 5;
 constexpr int32_t kDynamicFullScale = 2000;
 
-constexpr bool isPress(ActionMode mode) { return mode == ActionMode::kPress; }
+constexpr bool isPress(ActionMode mode) {
+    return mode == ActionMode::kPress;
+}
 
 }  // namespace
 

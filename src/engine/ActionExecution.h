@@ -23,12 +23,12 @@ struct ActionContext {
 };
 
 class ActionExecution final : public ActionExecutor {
-public:
+  public:
     explicit ActionExecution(ActionContext context) : context_(context) {}
 
     void executeAction(int block, ControlEntry& entry, ActionMode mode) override;
 
-private:
+  private:
     void modifier(const ControlEntry& entry, uint8_t virtualKey, uint32_t flags);
     void heldModifiers(const ControlEntry& entry, uint32_t flags);
     void startProgram(const ControlEntry& entry);

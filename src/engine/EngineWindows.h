@@ -7,7 +7,7 @@
 namespace tarvik {
 
 class EngineWindows {
-public:
+  public:
     virtual ~EngineWindows() = default;
     // Each creates, shows and paints its window and returns the handle, or
     // kNoWindow when the system refused to create it.

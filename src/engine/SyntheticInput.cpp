@@ -10,9 +10,40 @@ constexpr int kAxisX = 0;
 constexpr int kAxisY = 1;
 
 // A negative delay can only come from a damaged or foreign file; as an
-// unsigned duration it would block the polling thread for weeks.
+// unsigned duration it would stall the polling thread for days, or for
+// ever as -1.
 constexpr uint32_t boundedDelay(int32_t delayMs) {
     return delayMs > 0 ? static_cast<uint32_t>(delayMs) : 0;
+}
+
+struct MoveSigns {
+    int x;
+    int y;
+};
+// Codes 0..7: up, then clockwise.
+constexpr MoveSigns kMoveSigns[] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
+                                    {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
+
+// The event of a "button down" or "button up" code; the release sends the
+// opposite one. 0 for every other code.
+constexpr uint32_t buttonFlag(uint8_t code, bool onPress) {
+    using namespace MouseFlags;
+    switch (code) {
+        case kLeftButtonDown:
+            return onPress ? kLeftDown : kLeftUp;
+        case kMiddleButtonDown:
+            return onPress ? kMiddleDown : kMiddleUp;
+        case kRightButtonDown:
+            return onPress ? kRightDown : kRightUp;
+        case kLeftButtonUp:
+            return onPress ? kLeftUp : kLeftDown;
+        case kMiddleButtonUp:
+            return onPress ? kMiddleUp : kMiddleDown;
+        case kRightButtonUp:
+            return onPress ? kRightUp : kRightDown;
+        default:
+            return 0;
+    }
 }
 
 constexpr int32_t scaled(int32_t step, int sign) {
@@ -55,55 +86,58 @@ void SyntheticInput::performMouseAction(int block, const ControlEntry& entry, Ac
 void SyntheticInput::pressBranch(int block, const ControlEntry& entry, ActionMode mode,
                                  int32_t delayMs) {
     using namespace MouseFlags;
-    switch (entry.mouseActionCode) {
-        case kMoveUp: move(delayMs, 0, -1); break;
-        case kMoveRightUp: move(delayMs, 1, -1); break;
-        case kMoveRight: move(delayMs, 1, 0); break;
-        case kMoveRightDown: move(delayMs, 1, 1); break;
-        case kMoveDown: move(delayMs, 0, 1); break;
-        case kMoveLeftDown: move(delayMs, -1, 1); break;
-        case kMoveLeft: move(delayMs, -1, 0); break;
-        case kMoveLeftUp: move(delayMs, -1, -1); break;
+    const uint8_t code = entry.mouseActionCode;
+    if (code <= kMoveLeftUp) {
+        move(delayMs, kMoveSigns[code].x, kMoveSigns[code].y);
+        return;
+    }
+    if (const uint32_t flag = buttonFlag(code, true); flag != 0) {
+        sendMouseEvent(delayMs, flag, 0, 0, 0);
+        return;
+    }
+    switch (code) {
         case kLeftClick:
             click(entry, mode, delayMs, kLeftDown, kLeftUp, state_.leftToggle);
             break;
-        case kLeftDoubleClick: doubleClick(delayMs, kLeftDown, kLeftUp); break;
+        case kLeftDoubleClick:
+            doubleClick(delayMs, kLeftDown, kLeftUp);
+            break;
         case kMiddleClick:
             click(entry, mode, delayMs, kMiddleDown, kMiddleUp, state_.middleToggle);
             break;
-        case kMiddleDoubleClick: doubleClick(delayMs, kMiddleDown, kMiddleUp); break;
+        case kMiddleDoubleClick:
+            doubleClick(delayMs, kMiddleDown, kMiddleUp);
+            break;
         case kRightClick:
             click(entry, mode, delayMs, kRightDown, kRightUp, state_.rightToggle);
             break;
-        case kRightDoubleClick: doubleClick(delayMs, kRightDown, kRightUp); break;
-        case kWheelClick: sendMouseEvent(delayMs, kWheel, 0, 0, kWheelNotch); break;
+        case kRightDoubleClick:
+            doubleClick(delayMs, kRightDown, kRightUp);
+            break;
+        case kWheelClick:
+            sendMouseEvent(delayMs, kWheel, 0, 0, kWheelNotch);
+            break;
         // The wheel goes by the entry's own steps, never the scaled ones.
-        case kWheelScrollXStep: sendMouseEvent(delayMs, kWheel, 0, 0, entry.xStep); break;
+        case kWheelScrollXStep:
+            sendMouseEvent(delayMs, kWheel, 0, 0, entry.xStep);
+            break;
         case kWheelScrollYStep:
             sendMouseEvent(delayMs, kWheel, 0, 0, -int32_t{entry.yStep});
             break;
-        case kXAbsolute: absolute(block, kAxisX); break;
-        case kYAbsolute: absolute(block, kAxisY); break;
-        case kLeftButtonDown: sendMouseEvent(delayMs, kLeftDown, 0, 0, 0); break;
-        case kMiddleButtonDown: sendMouseEvent(delayMs, kMiddleDown, 0, 0, 0); break;
-        case kRightButtonDown: sendMouseEvent(delayMs, kRightDown, 0, 0, 0); break;
-        case kLeftButtonUp: sendMouseEvent(delayMs, kLeftUp, 0, 0, 0); break;
-        case kMiddleButtonUp: sendMouseEvent(delayMs, kMiddleUp, 0, 0, 0); break;
-        case kRightButtonUp: sendMouseEvent(delayMs, kRightUp, 0, 0, 0); break;
-        default: break;
+        case kXAbsolute:
+            absolute(block, kAxisX);
+            break;
+        case kYAbsolute:
+            absolute(block, kAxisY);
+            break;
+        default:
+            break;
     }
 }
 
 void SyntheticInput::releaseBranch(const ControlEntry& entry, int32_t delayMs) {
-    using namespace MouseFlags;
-    switch (entry.mouseActionCode) {
-        case kLeftButtonDown: sendMouseEvent(delayMs, kLeftUp, 0, 0, 0); break;
-        case kMiddleButtonDown: sendMouseEvent(delayMs, kMiddleUp, 0, 0, 0); break;
-        case kRightButtonDown: sendMouseEvent(delayMs, kRightUp, 0, 0, 0); break;
-        case kLeftButtonUp: sendMouseEvent(delayMs, kLeftDown, 0, 0, 0); break;
-        case kMiddleButtonUp: sendMouseEvent(delayMs, kMiddleDown, 0, 0, 0); break;
-        case kRightButtonUp: sendMouseEvent(delayMs, kRightDown, 0, 0, 0); break;
-        default: break;
+    if (const uint32_t flag = buttonFlag(entry.mouseActionCode, false); flag != 0) {
+        sendMouseEvent(delayMs, flag, 0, 0, 0);
     }
 }
 
@@ -147,6 +181,8 @@ void SyntheticInput::absolute(int block, int axis) {
     platform_.setCursorPosition(cursor);
 }
 
-void SyntheticInput::mouseSleep(int32_t delayMs) { platform_.sleepMs(boundedDelay(delayMs)); }
+void SyntheticInput::mouseSleep(int32_t delayMs) {
+    platform_.sleepMs(boundedDelay(delayMs));
+}
 
 }  // namespace tarvik

@@ -14,7 +14,7 @@
 namespace tarvik {
 
 class SyntheticInput {
-public:
+  public:
     SyntheticInput(Platform& platform, EngineState& state, const DeviceTable& devices)
         : platform_(platform), state_(state), devices_(devices) {}
 
@@ -25,10 +25,9 @@ public:
     void sendMouseEvent(int32_t delayMs, uint32_t flags, int32_t dx, int32_t dy, int32_t data);
 
     // Carries out the entry's mouseActionCode, then sleeps the delay once more.
-    void performMouseAction(int block, const ControlEntry& entry, ActionMode mode,
-                            int32_t delayMs);
+    void performMouseAction(int block, const ControlEntry& entry, ActionMode mode, int32_t delayMs);
 
-private:
+  private:
     void pressBranch(int block, const ControlEntry& entry, ActionMode mode, int32_t delayMs);
     void releaseBranch(const ControlEntry& entry, int32_t delayMs);
     void click(const ControlEntry& entry, ActionMode mode, int32_t delayMs, uint32_t downFlag,

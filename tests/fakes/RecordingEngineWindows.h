@@ -12,7 +12,7 @@
 namespace tarvik::testing {
 
 class RecordingEngineWindows : public EngineWindows {
-public:
+  public:
     RecordingEngineWindows(std::vector<std::string>& log, const FunctionKeyTable& functionKeys)
         : log_(log), functionKeys_(functionKeys) {}
 
@@ -30,7 +30,7 @@ public:
         return fSelectHandle;
     }
 
-private:
+  private:
     std::vector<std::string>& log_;
     const FunctionKeyTable& functionKeys_;
 };

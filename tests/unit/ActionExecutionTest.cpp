@@ -35,7 +35,7 @@ std::string mouse(unsigned flags, int dx = 0, int dy = 0) {
 }
 
 class Actions : public ::testing::Test {
-protected:
+  protected:
     testing::RecordingPlatform platform;
     EngineState state;
     FunctionKeyTable functionKeys{};
@@ -131,8 +131,8 @@ TEST_F(Actions, PerKeyModifiersWrapOnlyTheirKeyDown) {
     e.sendKeys = 1;
     recordKey(e, 0x141, 0x1E, 'A');
     recordKey(e, 0x742, 0x30, 'B');
-    EXPECT_EQ(press(e), (Log{kShiftDown, kADown, kShiftUp, kShiftDown, kAltDown, kCtrlDown,
-                             kBDown, kShiftUp, kAltUp, kCtrlUp}));
+    EXPECT_EQ(press(e), (Log{kShiftDown, kADown, kShiftUp, kShiftDown, kAltDown, kCtrlDown, kBDown,
+                             kShiftUp, kAltUp, kCtrlUp}));
     EXPECT_EQ(release(e), (Log{kAUp, kBUp}));  // no modifier on the way up
 
     e.autoRelease = 1;
@@ -318,12 +318,12 @@ TEST_F(Actions, DynamicStepScalesMovesByTheEntrysAxisInTheBlocksRow) {
         int expectedY;  // with yStep 4
     };
     const Case cases[] = {
-        {EntryIndex::axis(0, 0), 0, 500, 20, 10},     // X positive, half way
-        {EntryIndex::axis(0, 0), 0, 1000, 40, 20},    // full deflection: five times
-        {EntryIndex::axis(0, 1), 0, -1000, 40, 20},   // X negative: magnitude
-        {EntryIndex::axis(1, 3), 1, -200, 8, 4},      // Y at level 1: plain step at 200
-        {EntryIndex::axis(2, 15), 7, 750, 30, 15},    // slider 1 at level 2
-        {EntryIndex::axis(0, 10), 5, 20, 0, 0},       // below 200 / step: nothing
+        {EntryIndex::axis(0, 0), 0, 500, 20, 10},    // X positive, half way
+        {EntryIndex::axis(0, 0), 0, 1000, 40, 20},   // full deflection: five times
+        {EntryIndex::axis(0, 1), 0, -1000, 40, 20},  // X negative: magnitude
+        {EntryIndex::axis(1, 3), 1, -200, 8, 4},     // Y at level 1: plain step at 200
+        {EntryIndex::axis(2, 15), 7, 750, 30, 15},   // slider 1 at level 2
+        {EntryIndex::axis(0, 10), 5, 20, 0, 0},      // below 200 / step: nothing
     };
     for (const Case& c : cases) {
         ControlEntry& e = entry(c.index, 3);

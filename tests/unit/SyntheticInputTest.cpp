@@ -18,10 +18,12 @@ std::string mouse(unsigned flags, int dx = 0, int dy = 0, int data = 0) {
     std::snprintf(line, sizeof(line), "mouse flags=%X dx=%d dy=%d data=%d", flags, dx, dy, data);
     return line;
 }
-std::string sleep(unsigned ms) { return "sleep " + std::to_string(ms); }
+std::string sleep(unsigned ms) {
+    return "sleep " + std::to_string(ms);
+}
 
 class Synthetic : public ::testing::Test {
-protected:
+  protected:
     testing::RecordingPlatform platform;
     EngineState state;
     std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(2);
@@ -51,16 +53,15 @@ protected:
 
 TEST_F(Synthetic, KeyEventTakesLowBytesAndOnlyTheScanWordsExtendedBit) {
     input.sendKeyEvent(0, 0x141, 0x1E, 0);
-    input.sendKeyEvent(0, 0x8A3, 0x11D, 2);   // extended by the scan word
-    input.sendKeyEvent(0, 0x823, 0x1D, 0);    // the key word's 0x800 is ignored
-    input.sendKeyEvent(0, 0x41, 0xFE48, 0);   // bits 9-15 of the scan word go nowhere
+    input.sendKeyEvent(0, 0x8A3, 0x11D, 2);      // extended by the scan word
+    input.sendKeyEvent(0, 0x823, 0x1D, 0);       // the key word's 0x800 is ignored
+    input.sendKeyEvent(0, 0x41, 0xFE48, 0);      // bits 9-15 of the scan word go nowhere
     input.sendKeyEvent(0, 0x41, 0x1E, 0x8 | 2);  // a stray scan-code flag never passes
     platform.recordSleeps = false;
-    EXPECT_EQ(platform.log, (Log{"key vk=41 scan=1E flags=0", "sleep 2",
-                                 "key vk=A3 scan=1D flags=3", "sleep 2",
-                                 "key vk=23 scan=1D flags=0", "sleep 2",
-                                 "key vk=41 scan=48 flags=0", "sleep 2",
-                                 "key vk=41 scan=1E flags=2", "sleep 2"}));
+    EXPECT_EQ(platform.log,
+              (Log{"key vk=41 scan=1E flags=0", "sleep 2", "key vk=A3 scan=1D flags=3", "sleep 2",
+                   "key vk=23 scan=1D flags=0", "sleep 2", "key vk=41 scan=48 flags=0", "sleep 2",
+                   "key vk=41 scan=1E flags=2", "sleep 2"}));
 }
 
 TEST_F(Synthetic, KeyEventClearsNoKeySentYet) {
@@ -120,9 +121,9 @@ TEST_F(Synthetic, ButtonDownAndUpCodesInvertOnRelease) {
         unsigned onPress;
         unsigned onRelease;
     };
-    const Case cases[] = {{kLeftButtonDown, 0x2, 0x4},    {kMiddleButtonDown, 0x20, 0x40},
-                          {kRightButtonDown, 0x8, 0x10},  {kLeftButtonUp, 0x4, 0x2},
-                          {kMiddleButtonUp, 0x40, 0x20},  {kRightButtonUp, 0x10, 0x8}};
+    const Case cases[] = {{kLeftButtonDown, 0x2, 0x4},   {kMiddleButtonDown, 0x20, 0x40},
+                          {kRightButtonDown, 0x8, 0x10}, {kLeftButtonUp, 0x4, 0x2},
+                          {kMiddleButtonUp, 0x40, 0x20}, {kRightButtonUp, 0x10, 0x8}};
     entry.delayMs = 4;
     for (const Case& c : cases) {
         entry.mouseActionCode = c.code;
