@@ -94,14 +94,6 @@ TEST_F(Actions, OnlySendKeysOfOneSendsTheKeyUpsOnRelease) {
     EXPECT_EQ(release(e), Log{});
 }
 
-TEST_F(Actions, EachKeyEventPausesTheDelayButAtLeastTwoMilliseconds) {
-    ControlEntry& e = keysAB();
-    platform.recordSleeps = true;
-    EXPECT_EQ(press(e), (Log{kADown, "sleep 2", kBDown, "sleep 2"}));
-    e.delayMs = 15;
-    EXPECT_EQ(release(e), (Log{kAUp, "sleep 15", kBUp, "sleep 15"}));
-}
-
 TEST_F(Actions, KeyTextDecidesHowManyKeysAreSent) {
     ControlEntry& e = keysAB();
     e.keyText[0] = '\0';

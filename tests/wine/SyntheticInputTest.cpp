@@ -189,14 +189,6 @@ TEST_F(InjectedInput, ScanWordBitEightMakesAnExtendedKey) {
     EXPECT_FALSE(received[3].extended());
 }
 
-TEST_F(InjectedInput, FunctionTenArrivesAsSystemKey) {
-    input.sendKeyEvent(0, 0x79, static_cast<uint16_t>(platform.mapVirtualKeyToScanCode(0x79)), 0);
-    input.sendKeyEvent(0, 0x79, static_cast<uint16_t>(platform.mapVirtualKeyToScanCode(0x79)), 2);
-    ASSERT_TRUE(pumpUntil([] { return arrived(WM_SYSKEYUP); }));
-    EXPECT_EQ(find(WM_SYSKEYDOWN)->wParam, WPARAM{0x79});
-    EXPECT_EQ(find(WM_SYSKEYDOWN)->scan(), 0x44u);
-}
-
 TEST_F(InjectedInput, ExecutedKeyWithShiftTypesTheCapital) {
     FunctionKeyTable functionKeys{};
     NoEngineWindows windows;
