@@ -64,7 +64,7 @@ void ActionExecution::startProgram(const ControlEntry& entry) {
 void ActionExecution::openStringInput(int block) {
     EngineState& state = context_.state;
     state.stringBlock = block;
-    std::memset(state.echoLine, 0, sizeof(state.echoLine));
+    std::memset(state.textInput.echoLine, 0, sizeof(state.textInput.echoLine));
     state.stringWindow = context_.windows.openStringWindow();
 }
 

@@ -7,10 +7,9 @@
 #include <cstdint>
 
 #include "platform/WindowHandle.h"
+#include "ui/text_input/TextInputState.h"
 
 namespace tarvik {
-
-constexpr int kEchoLineLength = 20;
 
 struct EngineState {
     // Steps of the move actions, set from the entry before every mouse action.
@@ -28,7 +27,7 @@ struct EngineState {
 
     WindowHandle stringWindow = kNoWindow;
     int32_t stringBlock = 0;
-    char echoLine[kEchoLineLength] = {};
+    TextInputState textInput;
 
     WindowHandle fSelectWindow = kNoWindow;
 };

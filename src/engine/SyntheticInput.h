@@ -8,18 +8,20 @@
 #include "config/ControlEntry.h"
 #include "engine/ActionMode.h"
 #include "engine/EngineState.h"
+#include "engine/KeySender.h"
 #include "input/DeviceState.h"
 #include "platform/Platform.h"
 
 namespace tarvik {
 
-class SyntheticInput {
+class SyntheticInput final : public KeySender {
   public:
     SyntheticInput(Platform& platform, EngineState& state, const DeviceTable& devices)
         : platform_(platform), state_(state), devices_(devices) {}
 
     // flags: 0 = key down, 2 = key up. Sleeps the delay, at least 2 ms.
-    void sendKeyEvent(int32_t delayMs, uint16_t keyWord, uint16_t scanWord, uint32_t flags);
+    void sendKeyEvent(int32_t delayMs, uint16_t keyWord, uint16_t scanWord,
+                      uint32_t flags) override;
 
     // One relative mouse event; sleeps the delay with no minimum.
     void sendMouseEvent(int32_t delayMs, uint32_t flags, int32_t dx, int32_t dy, int32_t data);

@@ -224,21 +224,22 @@ TEST_F(Actions, ProgramPathWithoutTerminatorIsCutAtTheArraysEnd) {
 TEST_F(Actions, StringInputOpensOnceAndRemembersItsBlock) {
     ControlEntry& e = entry(8, 3);
     e.openStringInput = 1;
-    std::memset(state.echoLine, 'z', sizeof(state.echoLine));
+    std::memset(state.textInput.echoLine, 'z', sizeof(state.textInput.echoLine));
     EXPECT_EQ(release(e, 3), Log{});
     EXPECT_EQ(press(e, 3), Log{"open JoyString"});
     EXPECT_EQ(state.stringWindow, windows.stringHandle);
     EXPECT_EQ(state.stringBlock, 3);
-    EXPECT_EQ(std::string(state.echoLine, sizeof(state.echoLine)), std::string(20, '\0'));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(state.textInput.echoLine), kEchoLength),
+              std::string(20, '\0'));
 
     // While it is open, another press opens nothing and changes nothing.
-    state.echoLine[19] = 'k';
+    state.textInput.echoLine[19] = 'k';
     EXPECT_EQ(press(entry(8, 4), 4), Log{});
     ControlEntry& other = entry(8, 4);
     other.openStringInput = 1;
     EXPECT_EQ(press(other, 4), Log{});
     EXPECT_EQ(state.stringBlock, 3);
-    EXPECT_EQ(state.echoLine[19], 'k');
+    EXPECT_EQ(state.textInput.echoLine[19], 'k');
 }
 
 TEST_F(Actions, StringInputThatCouldNotBeCreatedIsTriedAgain) {
