@@ -68,11 +68,14 @@ TEST_F(PageDisplayRules, ShiftButtonRadioIsDisabledOnBothPagesOfTheShiftDeviceOn
     EXPECT_EQ(selectorEnabling(plan(3), 6), Enabling::kDisable);
     EXPECT_EQ(selectorEnabling(plan(0), 6), Enabling::kEnable);
 
-    // The default button 32 has no radio, and 32 or more means "off".
-    for (uint32_t button : {31u, 32u, 200u}) {
+    // Buttons 25..32 (the default is 32) have no radio, and 32 or more
+    // means "off".
+    for (uint32_t button : {24u, 31u, 32u, 200u}) {
         config->header.shiftButton = button;
         const PageDisplay d = plan(2);
-        for (int p = 0; p <= 25; ++p) EXPECT_NE(selectorEnabling(d, p), Enabling::kDisable);
+        for (int p = 0; p < kControlSelectorSlots; ++p) {
+            EXPECT_NE(selectorEnabling(d, p), Enabling::kDisable) << button << "/" << p;
+        }
     }
 }
 
