@@ -18,109 +18,110 @@ namespace {
 constexpr int kW = 784;  // a client area of an 800 x 480 window
 constexpr int kH = 441;
 
-void expectPlace(const ControlSpec& spec, int x, int y, int w, int h) {
-    const ControlPlace p = placeOf(spec, kW, kH);
-    EXPECT_EQ(p.x, x) << spec.caption;
-    EXPECT_EQ(p.y, y) << spec.caption;
-    EXPECT_EQ(p.w, w) << spec.caption;
-    EXPECT_EQ(p.h, h) << spec.caption;
+void expectPlace(const ChildControl& control, int x, int y, int w, int h) {
+    const ControlPlace p = placeOf(control, kW, kH);
+    EXPECT_EQ(p.x, x) << control.caption;
+    EXPECT_EQ(p.y, y) << control.caption;
+    EXPECT_EQ(p.w, w) << control.caption;
+    EXPECT_EQ(p.h, h) << control.caption;
 }
 
 TEST(ControlTables, RelativeCoordinatesResolveAgainstTheClientArea) {
-    expectPlace(frameControlSpecs[0], 0, 30, kW, 2);
-    expectPlace(frameControlSpecs[4], kW - 195, kH - 40, 60, 35);
-    EXPECT_STREQ(frameControlSpecs[4].caption, "help");
-    EXPECT_EQ(frameControlSpecs[4].id, 1227);
-    expectPlace(frameControlSpecs[6], kW - 65, kH - 40, 60, 35);
-    expectPlace(devicePageFrameSpecs[0], 410, 105, kW - 415, kH - 150);
-    EXPECT_STREQ(devicePageFrameSpecs[0].caption, "select or press button");
+    expectPlace(frameControls[0], 0, 30, kW, 2);
+    expectPlace(frameControls[4], kW - 195, kH - 40, 60, 35);
+    EXPECT_STREQ(frameControls[4].caption, "help");
+    EXPECT_EQ(frameControls[4].id, 1227);
+    expectPlace(frameControls[6], kW - 65, kH - 40, 60, 35);
+    expectPlace(devicePageFrame[0], 410, 105, kW - 415, kH - 150);
+    EXPECT_STREQ(devicePageFrame[0].caption, "select or press button");
 }
 
 TEST(ControlTables, SelectorsSitAtTheirPositionsWithTheDuplicatedAxisId) {
-    const ControlSpec* b7 = findControlSpec({ControlGroup::kControlSelectors, 8});
+    const ChildControl* b7 = findChildControl({ControlGroup::kControlSelectors, 8});
     ASSERT_NE(b7, nullptr);
     EXPECT_STREQ(b7->caption, "7");
     EXPECT_EQ(b7->id, 1057);
     expectPlace(*b7, 420, 175, 50, 25);  // second row, first column
-    const ControlSpec* b24 = findControlSpec({ControlGroup::kControlSelectors, 25});
+    const ChildControl* b24 = findChildControl({ControlGroup::kControlSelectors, 25});
     ASSERT_NE(b24, nullptr);
     EXPECT_STREQ(b24->caption, "24");
     expectPlace(*b24, 720, 215, 50, 25);
 
-    const ControlSpec* i = findControlSpec({ControlGroup::kControlSelectors, 55});
-    const ControlSpec* s = findControlSpec({ControlGroup::kControlSelectors, 56});
+    const ChildControl* i = findChildControl({ControlGroup::kControlSelectors, 55});
+    const ChildControl* s = findChildControl({ControlGroup::kControlSelectors, 56});
     ASSERT_TRUE(i && s);
     EXPECT_STREQ(s->caption, "S");
     EXPECT_EQ(i->id, 1102);
     EXPECT_EQ(s->id, 1102);
 
-    const ControlSpec* fr = findControlSpec({ControlGroup::kControlSelectors, 62});
+    const ChildControl* fr = findChildControl({ControlGroup::kControlSelectors, 62});
     ASSERT_NE(fr, nullptr);
     EXPECT_EQ(fr->id, 1132);
     expectPlace(*fr, 600, 330, 40, 25);
-    EXPECT_STREQ(findControlSpec({ControlGroup::kControlSelectors, 61})->caption, "f ");
-    EXPECT_STREQ(findControlSpec({ControlGroup::kControlSelectors, 46})->caption, "S1-");
+    EXPECT_STREQ(findChildControl({ControlGroup::kControlSelectors, 61})->caption, "f ");
+    EXPECT_STREQ(findChildControl({ControlGroup::kControlSelectors, 46})->caption, "S1-");
 
     for (int empty : {26, 32, 49, 52, 60, 69}) {
-        EXPECT_EQ(findControlSpec({ControlGroup::kControlSelectors, empty}), nullptr) << empty;
+        EXPECT_EQ(findChildControl({ControlGroup::kControlSelectors, empty}), nullptr) << empty;
     }
 }
 
 TEST(ControlTables, IdsAreUniqueExceptTheAxisColumnAndRadiosMatchTheirNumbers) {
     std::map<int, int> uses;
-    auto count = [&](const ControlSpec* table, int n) {
+    auto count = [&](const ChildControl* table, int n) {
         for (int k = 0; k < n; ++k) {
             if (table[k].id != ControlId::kNone) ++uses[table[k].id];
         }
     };
-    count(frameControlSpecs, kFrameControlCount);
-    count(devicePageFrameSpecs, kDevicePageFrameCount);
-    count(controlSelectorSpecs, kControlSelectorCount);
-    count(entryOptionSpecs, kEntryOptionCount);
-    count(blockOptionSpecs, kBlockOptionCount);
-    count(commonPageSpecs, kCommonPageCount);
+    count(frameControls, kFrameControlCount);
+    count(devicePageFrame, kDevicePageFrameCount);
+    count(controlSelectors, kControlSelectorCount);
+    count(entryOptions, kEntryOptionCount);
+    count(blockOptions, kBlockOptionCount);
+    count(commonPage, kCommonPageCount);
     for (const auto& [id, n] : uses) EXPECT_EQ(n, id == 1102 ? 2 : 1) << id;
     // A control radio's id names its control; the page rules find it there.
     int controlRadios = 0;
-    for (const ControlSpec& spec : controlSelectorSpecs) {
-        if ((spec.id >= 1050 && spec.id <= 1098) || (spec.id >= 1131 && spec.id <= 1138)) {
+    for (const ChildControl& control : controlSelectors) {
+        if ((control.id >= 1050 && control.id <= 1098) ||
+            (control.id >= 1131 && control.id <= 1138)) {
             ++controlRadios;
-            EXPECT_EQ(controlRadioPosition(spec.id - 1050), spec.position) << spec.id;
+            EXPECT_EQ(controlRadioPosition(control.id - 1050), control.position) << control.id;
         }
     }
     EXPECT_EQ(controlRadios, 1 + 24 + 16 + 8);
     // Named up-down positions.
-    EXPECT_EQ(entryOptionSpecs[EntryPosition::kCountAfterFirstUpDown - 1].id, 1230);
-    EXPECT_EQ(entryOptionSpecs[EntryPosition::kCountAfterThirdUpDown - 1].id, 1212);
-    EXPECT_EQ(blockOptionSpecs[BlockPosition::kCountAfterFirstUpDown - 1].id, 1231);
-    EXPECT_EQ(blockOptionSpecs[BlockPosition::kCountAfterThirdUpDown - 1].id, 1218);
-    EXPECT_EQ(entryOptionSpecs[12].kind, ControlKind::kDropDownList);
-    EXPECT_STREQ(controlClassName(entryOptionSpecs[21].kind), "msctls_updown32");
-    EXPECT_STREQ(controlClassName(commonPageSpecs[4].kind), "edit");
+    EXPECT_EQ(entryOptions[EntryPosition::kCountAfterFirstUpDown - 1].id, 1230);
+    EXPECT_EQ(entryOptions[EntryPosition::kCountAfterThirdUpDown - 1].id, 1212);
+    EXPECT_EQ(blockOptions[BlockPosition::kCountAfterFirstUpDown - 1].id, 1231);
+    EXPECT_EQ(blockOptions[BlockPosition::kCountAfterThirdUpDown - 1].id, 1218);
+    EXPECT_EQ(entryOptions[12].kind, ControlKind::kDropDownList);
+    EXPECT_STREQ(controlClassName(entryOptions[21].kind), "msctls_updown32");
+    EXPECT_STREQ(controlClassName(commonPage[4].kind), "edit");
 }
 
 TEST(ControlTables, DeviceRowFollowsTheJoystickCount) {
     EXPECT_EQ(deviceRadioCount(0), 1);
-    const ControlSpec onlyMouse = deviceRadioSpec(0, 0);
+    const ChildControl onlyMouse = deviceRadio(0, 0);
     EXPECT_STREQ(onlyMouse.caption, "Mouse");
     EXPECT_EQ(onlyMouse.id, 1000);
     expectPlace(onlyMouse, 200, 5, 100, 25);
 
     EXPECT_EQ(deviceRadioCount(2), 5);
-    const ControlSpec s2 = deviceRadioSpec(2, 3);
+    const ChildControl s2 = deviceRadio(2, 3);
     EXPECT_STREQ(s2.caption, "S2");
     EXPECT_EQ(s2.id, 1003);
     expectPlace(s2, 330, 5, 50, 25);
-    const ControlSpec one = deviceRadioSpec(2, 0);
+    const ChildControl one = deviceRadio(2, 0);
     EXPECT_STREQ(one.caption, "1");
     expectPlace(one, 200, 5, 40, 25);
-    const ControlSpec mouse = deviceRadioSpec(2, 4);
+    const ChildControl mouse = deviceRadio(2, 4);
     EXPECT_STREQ(mouse.caption, "Mouse");
     EXPECT_EQ(mouse.id, 1004);
     expectPlace(mouse, 400, 5, 100, 25);
-    EXPECT_EQ(deviceRadioSpec(2, 5).id, ControlId::kNone);
+    EXPECT_EQ(deviceRadio(2, 5).id, ControlId::kNone);
     // Never the common page's id, whatever the count.
-    EXPECT_EQ(deviceRadioSpec(7, deviceRadioCount(7) - 1).id, 1012);
+    EXPECT_EQ(deviceRadio(7, deviceRadioCount(7) - 1).id, 1012);
 }
 
 TEST(ControlTables, CreationSequenceCreatesEveryFixedControlOnceInTheWindowsOrder) {
@@ -131,10 +132,10 @@ TEST(ControlTables, CreationSequenceCreatesEveryFixedControlOnceInTheWindowsOrde
         if (item.step == CreationStep::kCheckPovRadio) order.push_back("checkPov");
         if (item.step != CreationStep::kControls) continue;
         for (int p = item.firstPosition; p <= item.lastPosition; ++p) {
-            const ControlSpec* spec = findControlSpec({item.group, p});
-            ASSERT_NE(spec, nullptr) << static_cast<int>(item.group) << "/" << p;
+            const ChildControl* control = findChildControl({item.group, p});
+            ASSERT_NE(control, nullptr) << static_cast<int>(item.group) << "/" << p;
             EXPECT_TRUE(created.insert({static_cast<int>(item.group), p}).second);
-            order.push_back(spec->caption);
+            order.push_back(control->caption);
         }
     }
     EXPECT_EQ(created.size(),

@@ -9,43 +9,43 @@ namespace {
 using K = ControlKind;
 using G = ControlGroup;
 
-constexpr ControlSpec buttonRadio(int k) {
-    ControlSpec spec{G::kControlSelectors,
-                     SelectorPosition::kFirstButton + k,
-                     ControlId::kFirstControlRadio + 1 + k,
-                     K::kRadio,
-                     {},
-                     px(420 + 60 * (k % 6)),
-                     px(155 + 20 * (k / 6)),
-                     px(50),
-                     px(25)};
+constexpr ChildControl buttonRadio(int k) {
+    ChildControl control{G::kControlSelectors,
+                         SelectorPosition::kFirstButton + k,
+                         ControlId::kFirstControlRadio + 1 + k,
+                         K::kRadio,
+                         {},
+                         px(420 + 60 * (k % 6)),
+                         px(155 + 20 * (k / 6)),
+                         px(50),
+                         px(25)};
     const int number = k + 1;
     int i = 0;
-    if (number >= 10) spec.caption[i++] = static_cast<char>('0' + number / 10);
-    spec.caption[i++] = static_cast<char>('0' + number % 10);
-    spec.caption[i] = '\0';
-    return spec;
+    if (number >= 10) control.caption[i++] = static_cast<char>('0' + number / 10);
+    control.caption[i++] = static_cast<char>('0' + number % 10);
+    control.caption[i] = '\0';
+    return control;
 }
 
-constexpr ControlSpec selector(int position, int id, ControlKind kind, const char (&caption)[3],
-                               int x, int y, int w, int h) {
-    ControlSpec spec{G::kControlSelectors, position, id, kind, {}, px(x), px(y), px(w), px(h)};
-    for (int i = 0; i < 3; ++i) spec.caption[i] = caption[i];
-    return spec;
+constexpr ChildControl selector(int position, int id, ControlKind kind, const char (&caption)[3],
+                                int x, int y, int w, int h) {
+    ChildControl control{G::kControlSelectors, position, id, kind, {}, px(x), px(y), px(w), px(h)};
+    for (int i = 0; i < 3; ++i) control.caption[i] = caption[i];
+    return control;
 }
 
-constexpr ControlSpec axisRadio(int position, const char (&caption)[4], int x, int y) {
-    ControlSpec spec{G::kControlSelectors,
-                     position,
-                     ControlId::kFirstControlRadio + position,
-                     K::kRadio,
-                     {},
-                     px(x),
-                     px(y),
-                     px(50),
-                     px(25)};
-    for (int i = 0; i < 4; ++i) spec.caption[i] = caption[i];
-    return spec;
+constexpr ChildControl axisRadio(int position, const char (&caption)[4], int x, int y) {
+    ChildControl control{G::kControlSelectors,
+                         position,
+                         ControlId::kFirstControlRadio + position,
+                         K::kRadio,
+                         {},
+                         px(x),
+                         px(y),
+                         px(50),
+                         px(25)};
+    for (int i = 0; i < 4; ++i) control.caption[i] = caption[i];
+    return control;
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ const char* controlClassName(ControlKind kind) {
     return "button";
 }
 
-const ControlSpec frameControlSpecs[kFrameControlCount] = {
+const ChildControl frameControls[kFrameControlCount] = {
     {G::kFrameControls, 0, ControlId::kNone, K::kSeparator, "", px(0), px(30), widthPlus(0), px(2)},
     {G::kFrameControls, 1, ControlId::kNone, K::kGroupBox, "info", px(5), px(35), px(400), px(65)},
     {G::kFrameControls, 2, ControlId::kLoad, K::kPushButton, "load", px(5), heightPlus(-40), px(60),
@@ -94,7 +94,7 @@ const ControlSpec frameControlSpecs[kFrameControlCount] = {
      px(25)},
 };
 
-const ControlSpec devicePageFrameSpecs[kDevicePageFrameCount] = {
+const ChildControl devicePageFrame[kDevicePageFrameCount] = {
     {G::kDevicePageFrame, 0, ControlId::kNone, K::kGroupBox, "select or press button", px(410),
      px(105), widthPlus(-415), heightPlus(-150)},
     {G::kDevicePageFrame, 1, ControlId::kNone, K::kGroupBox, "options", px(5), px(105), px(400),
@@ -103,7 +103,7 @@ const ControlSpec devicePageFrameSpecs[kDevicePageFrameCount] = {
     {G::kDevicePageFrame, 3, ControlId::kNone, K::kSeparator, "", px(420), px(327), px(350), px(2)},
 };
 
-const ControlSpec controlSelectorSpecs[kControlSelectorCount] = {
+const ChildControl controlSelectors[kControlSelectorCount] = {
     {G::kControlSelectors, 0, ControlId::kLearnMask, K::kCheckBox, "auto", px(520), px(130),
      px(100), px(25)},
     {G::kControlSelectors, 1, ControlId::kFirstControlRadio, K::kRadio, "common", px(420), px(130),
@@ -167,7 +167,7 @@ const ControlSpec controlSelectorSpecs[kControlSelectorCount] = {
     selector(68, 1138, K::kRadio, "fl", 480, 330, 40, 25),
 };
 
-const ControlSpec entryOptionSpecs[kEntryOptionCount] = {
+const ChildControl entryOptions[kEntryOptionCount] = {
     {G::kEntryOptions, 0, ControlId::kName, K::kPushButtonLeft, "name", px(15), px(130), px(380),
      px(20)},
     {G::kEntryOptions, 1, ControlId::kStartProgram, K::kCheckBox, "start prog:", px(15), px(200),
@@ -214,7 +214,7 @@ const ControlSpec entryOptionSpecs[kEntryOptionCount] = {
      px(20)},
 };
 
-const ControlSpec blockOptionSpecs[kBlockOptionCount] = {
+const ChildControl blockOptions[kBlockOptionCount] = {
     {G::kBlockOptions, 0, ControlId::kBlockToggleLock, K::kCheckBox, "toggle lock", px(15), px(230),
      px(120), px(20)},
     {G::kBlockOptions, 1, ControlId::kBlockAutoRepeat, K::kCheckBox, "auto-repeat", px(15), px(255),
@@ -237,7 +237,7 @@ const ControlSpec blockOptionSpecs[kBlockOptionCount] = {
      px(20)},
 };
 
-const ControlSpec commonPageSpecs[kCommonPageCount] = {
+const ChildControl commonPage[kCommonPageCount] = {
     {G::kCommonPage, 0, ControlId::kNameEdit, K::kEdit, "", px(110), px(118), px(320), px(24)},
     {G::kCommonPage, 1, ControlId::kNumberEdit, K::kEdit, "", px(110), px(148), px(320), px(24)},
     {G::kCommonPage, 2, ControlId::kProgramButton, K::kPushButtonRight, "program:", px(5), px(178),
@@ -258,59 +258,59 @@ int deviceRadioCount(int deviceCount) {
     return 2 * deviceCount + 1;
 }
 
-ControlSpec deviceRadioSpec(int deviceCount, int position) {
+ChildControl deviceRadio(int deviceCount, int position) {
     const int count = deviceRadioCount(deviceCount);
     const int joysticks = (count - 1) / 2;
-    ControlSpec spec{G::kDeviceRadios,
-                     position,
-                     ControlId::kFirstDeviceRadio + position,
-                     K::kRadio,
-                     "",
-                     px(0),
-                     px(5),
-                     px(0),
-                     px(25)};
+    ChildControl control{G::kDeviceRadios,
+                         position,
+                         ControlId::kFirstDeviceRadio + position,
+                         K::kRadio,
+                         "",
+                         px(0),
+                         px(5),
+                         px(0),
+                         px(25)};
     if (position < 0 || position >= count) {
-        spec.id = ControlId::kNone;
-        return spec;
+        control.id = ControlId::kNone;
+        return control;
     }
     if (position == count - 1) {
-        std::snprintf(spec.caption, sizeof(spec.caption), "Mouse");
-        spec.x = px(200 + 100 * joysticks);
-        spec.w = px(100);
-        return spec;
+        std::snprintf(control.caption, sizeof(control.caption), "Mouse");
+        control.x = px(200 + 100 * joysticks);
+        control.w = px(100);
+        return control;
     }
     const int joystick = position / 2;
     if (position % 2 == 0) {
-        std::snprintf(spec.caption, sizeof(spec.caption), "%d", joystick + 1);
-        spec.x = px(200 + 90 * joystick);
-        spec.w = px(40);
+        std::snprintf(control.caption, sizeof(control.caption), "%d", joystick + 1);
+        control.x = px(200 + 90 * joystick);
+        control.w = px(40);
     } else {
-        std::snprintf(spec.caption, sizeof(spec.caption), "S%d", joystick + 1);
-        spec.x = px(240 + 90 * joystick);
-        spec.w = px(50);
+        std::snprintf(control.caption, sizeof(control.caption), "S%d", joystick + 1);
+        control.x = px(240 + 90 * joystick);
+        control.w = px(50);
     }
-    return spec;
+    return control;
 }
 
-const ControlSpec* findControlSpec(ControlRef ref) {
-    auto inRange = [&](const ControlSpec* table, int count) -> const ControlSpec* {
+const ChildControl* findChildControl(ControlRef ref) {
+    auto inRange = [&](const ChildControl* table, int count) -> const ChildControl* {
         return ref.position >= 0 && ref.position < count ? &table[ref.position] : nullptr;
     };
     switch (ref.group) {
         case G::kFrameControls:
-            return inRange(frameControlSpecs, kFrameControlCount);
+            return inRange(frameControls, kFrameControlCount);
         case G::kDevicePageFrame:
-            return inRange(devicePageFrameSpecs, kDevicePageFrameCount);
+            return inRange(devicePageFrame, kDevicePageFrameCount);
         case G::kEntryOptions:
-            return inRange(entryOptionSpecs, kEntryOptionCount);
+            return inRange(entryOptions, kEntryOptionCount);
         case G::kBlockOptions:
-            return inRange(blockOptionSpecs, kBlockOptionCount);
+            return inRange(blockOptions, kBlockOptionCount);
         case G::kCommonPage:
-            return inRange(commonPageSpecs, kCommonPageCount);
+            return inRange(commonPage, kCommonPageCount);
         case G::kControlSelectors:
-            for (const ControlSpec& spec : controlSelectorSpecs) {
-                if (spec.position == ref.position) return &spec;
+            for (const ChildControl& control : controlSelectors) {
+                if (control.position == ref.position) return &control;
             }
             return nullptr;
         case G::kDeviceRadios:

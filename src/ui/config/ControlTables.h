@@ -123,7 +123,7 @@ constexpr int resolve(Coordinate c, int clientWidth, int clientHeight) {
     return c.offset;
 }
 
-struct ControlSpec {
+struct ChildControl {
     ControlGroup group;
     int position;
     int id;  // ControlId::kNone for controls without one
@@ -136,9 +136,11 @@ struct ControlPlace {
     int x, y, w, h;
 };
 
-constexpr ControlPlace placeOf(const ControlSpec& spec, int clientWidth, int clientHeight) {
-    return {resolve(spec.x, clientWidth, clientHeight), resolve(spec.y, clientWidth, clientHeight),
-            resolve(spec.w, clientWidth, clientHeight), resolve(spec.h, clientWidth, clientHeight)};
+constexpr ControlPlace placeOf(const ChildControl& control, int clientWidth, int clientHeight) {
+    return {resolve(control.x, clientWidth, clientHeight),
+            resolve(control.y, clientWidth, clientHeight),
+            resolve(control.w, clientWidth, clientHeight),
+            resolve(control.h, clientWidth, clientHeight)};
 }
 
 struct ControlRef {
@@ -147,32 +149,32 @@ struct ControlRef {
     friend constexpr bool operator==(ControlRef, ControlRef) = default;
 };
 
-// The fixed groups, each in position order. controlSelectorSpecs lists only
+// The fixed groups, each in position order. controlSelectors lists only
 // the 57 existing selectors, each carrying its position.
-extern const ControlSpec frameControlSpecs[kFrameControlCount];
-extern const ControlSpec devicePageFrameSpecs[kDevicePageFrameCount];
+extern const ChildControl frameControls[kFrameControlCount];
+extern const ChildControl devicePageFrame[kDevicePageFrameCount];
 constexpr int kControlSelectorCount = 57;
-extern const ControlSpec controlSelectorSpecs[kControlSelectorCount];
-extern const ControlSpec entryOptionSpecs[kEntryOptionCount];
-extern const ControlSpec blockOptionSpecs[kBlockOptionCount];
-extern const ControlSpec commonPageSpecs[kCommonPageCount];
+extern const ChildControl controlSelectors[kControlSelectorCount];
+extern const ChildControl entryOptions[kEntryOptionCount];
+extern const ChildControl blockOptions[kBlockOptionCount];
+extern const ChildControl commonPage[kCommonPageCount];
 
 // The device row: per joystick i the radios "%d" and "S%d" of i + 1 at
 // positions 2i and 2i + 1, then "Mouse" at 2n. The device layer enumerates
 // at most six joysticks; a larger count is treated as six so the mouse's
 // radio never takes the common page's id.
 int deviceRadioCount(int deviceCount);
-ControlSpec deviceRadioSpec(int deviceCount, int position);
+ChildControl deviceRadio(int deviceCount, int position);
 
-// The spec of a fixed group's member, or nullptr for device radios, empty
-// selector positions and positions out of range.
-const ControlSpec* findControlSpec(ControlRef ref);
+// The description of a fixed group member, or nullptr for device radios,
+// empty selector positions and positions out of range.
+const ChildControl* findChildControl(ControlRef ref);
 
 // Creation order of the window's children, with the points where the
 // window checks the AXIS and POV radios and fills the two lists.
 enum class CreationStep : uint8_t {
     kControls,         // create group members firstPosition..lastPosition
-    kDeviceRow,        // create the device row (deviceRadioSpec)
+    kDeviceRow,        // create the device row (deviceRadio)
     kCheckLevelRadio,  // check radio 1100 + currentLevel
     kCheckPovRadio,    // check radio 1150 + currentPov
     kFillLists,        // fill mouseActionList then keyList

@@ -8,11 +8,12 @@ constexpr char kConfigFilter[] = "cfg files \0*.CFG\0all files \0*.*\0";
 constexpr char kProgramFilter[] = "programs  \0*.EXE\0all files \0*.*\0";
 }  // namespace
 
-const FileDialogSpec loadConfigDialog = {FileDialogKind::kOpen, kConfigFilter,
-                                         sizeof(kConfigFilter), "load Tarvik config file", nullptr};
-const FileDialogSpec saveConfigDialog = {FileDialogKind::kSave, kConfigFilter,
-                                         sizeof(kConfigFilter), "save Tarvik config file", "cfg"};
-const FileDialogSpec selectProgramDialog = {FileDialogKind::kOpen, kProgramFilter,
-                                            sizeof(kProgramFilter), "select program", nullptr};
+const FileDialogSetup loadConfigDialog = {FileDialogKind::kOpen, kConfigFilter,
+                                          sizeof(kConfigFilter), "load Tarvik config file",
+                                          nullptr};
+const FileDialogSetup saveConfigDialog = {FileDialogKind::kSave, kConfigFilter,
+                                          sizeof(kConfigFilter), "save Tarvik config file", "cfg"};
+const FileDialogSetup selectProgramDialog = {FileDialogKind::kOpen, kProgramFilter,
+                                             sizeof(kProgramFilter), "select program", nullptr};
 
 }  // namespace tarvik

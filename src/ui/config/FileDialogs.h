@@ -9,7 +9,7 @@ namespace tarvik {
 
 enum class FileDialogKind { kOpen, kSave };
 
-struct FileDialogSpec {
+struct FileDialogSetup {
     FileDialogKind kind;
     const char* filter;
     size_t filterSize;  // bytes, both final NULs included
@@ -17,8 +17,8 @@ struct FileDialogSpec {
     const char* defaultExtension;  // without the dot; nullptr for none
 };
 
-extern const FileDialogSpec loadConfigDialog;     // "load"
-extern const FileDialogSpec saveConfigDialog;     // "save"
-extern const FileDialogSpec selectProgramDialog;  // "program:" and "start prog:"
+extern const FileDialogSetup loadConfigDialog;     // "load"
+extern const FileDialogSetup saveConfigDialog;     // "save"
+extern const FileDialogSetup selectProgramDialog;  // "program:" and "start prog:"
 
 }  // namespace tarvik
