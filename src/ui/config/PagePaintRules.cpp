@@ -17,16 +17,20 @@ namespace {
 
 constexpr int kKeyTextShown = 22;
 
+void formatWith(PaintedText& t, int x, int y, TextAlign align, const char* format, va_list args) {
+    t.x = x;
+    t.y = y;
+    t.align = align;
+    std::vsnprintf(t.text, sizeof(t.text), format, args);
+}
+
 void formatInto(PaintedText& t, int x, int y, TextAlign align, const char* format, ...)
     __attribute__((format(printf, 5, 6)));
 
 void formatInto(PaintedText& t, int x, int y, TextAlign align, const char* format, ...) {
-    t.x = x;
-    t.y = y;
-    t.align = align;
     va_list args;
     va_start(args, format);
-    std::vsnprintf(t.text, sizeof(t.text), format, args);
+    formatWith(t, x, y, align, format, args);
     va_end(args);
 }
 
@@ -46,12 +50,9 @@ class PlanWriter {
     void text(int x, int y, const char* format, ...) __attribute__((format(printf, 4, 5))) {
         PaintedText* t = nextText();
         if (!t) return;
-        t->x = x;
-        t->y = y;
-        t->align = TextAlign::kLeft;
         va_list args;
         va_start(args, format);
-        std::vsnprintf(t->text, sizeof(t->text), format, args);
+        formatWith(*t, x, y, TextAlign::kLeft, format, args);
         va_end(args);
     }
     void add(const PaintedText& t) {
