@@ -1,0 +1,34 @@
+#include "ui/config/FieldText.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarvik {
+
+void copyText(char* dest, size_t destSize, std::string_view text, size_t maxChars) {
+    if (destSize == 0) return;
+    const size_t n = std::min({text.size(), maxChars, destSize - 1});
+    std::memcpy(dest, text.data(), n);
+    dest[n] = '\0';
+}
+
+std::string_view fileNameAndExtension(std::string_view path) {
+    const size_t cut = path.find_last_of("\\/:");
+    return cut == std::string_view::npos ? path : path.substr(cut + 1);
+}
+
+uint32_t parseUnsignedDecimal(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    if (text.empty()) return 0;
+    uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return 0;
+        value = value * 10 + static_cast<uint64_t>(c - '0');
+        if (value > UINT32_MAX) return 0;
+    }
+    return static_cast<uint32_t>(value);
+}
+
+}  // namespace tarvik

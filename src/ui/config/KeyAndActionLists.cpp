@@ -1,0 +1,145 @@
+#include "ui/config/KeyAndActionLists.h"
+
+namespace tarvik {
+
+const ListItem mouseActionListItems[kMouseActionItemCount] = {
+    {"move up", kMoveUp},
+    {"move right up", kMoveRightUp},
+    {"move right", kMoveRight},
+    {"move right down", kMoveRightDown},
+    {"move down", kMoveDown},
+    {"move left down", kMoveLeftDown},
+    {"move left", kMoveLeft},
+    {"move left up", kMoveLeftUp},
+    {"left click", kLeftClick},
+    {"left button down", kLeftButtonDown},
+    {"left button up", kLeftButtonUp},
+    {"left double click", kLeftDoubleClick},
+    {"middle click", kMiddleClick},
+    {"middle button down", kMiddleButtonDown},
+    {"middle button up", kMiddleButtonUp},
+    {"middle double click", kMiddleDoubleClick},
+    {"right click", kRightClick},
+    {"right button down", kRightButtonDown},
+    {"right button up", kRightButtonUp},
+    {"right double click", kRightDoubleClick},
+    {"wheel click", kWheelClick},
+    {"wheel scroll +XStep", kWheelScrollXStep},
+    {"wheel scroll -YStep", kWheelScrollYStep},
+    {"x absolute", kXAbsolute},
+    {"y absolute", kYAbsolute},
+};
+
+const ListItem keyListItems[kKeyItemCount] = {
+    {"left button", 1},
+    {"right button", 2},
+    {"cancel", 3},
+    {"middle button", 4},
+    {"back", 8},
+    {"tab", 9},
+    {"clear", 12},
+    {"return", 13},
+    {"shift", 16},
+    {"control", 17},
+    {"menu", 18},
+    {"pause", 19},
+    {"capital CL", 20},
+    {"escape", 27},
+    {"space", 32},
+    {"prior", 33},
+    {"next", 34},
+    {"end", 35},
+    {"home", 36},
+    {"left", 37},
+    {"up", 38},
+    {"right", 39},
+    {"down", 40},
+    {"select", 41},
+    {"print", 42},
+    {"execute", 43},
+    {"snapshot", 44},
+    {"insert", 45},
+    {"delete", 46},
+    {"help", 47},
+    {"left win", 91},
+    {"right win", 92},
+    {"apps", 93},
+    {"numpad 0", 96},
+    {"numpad 1", 97},
+    {"numpad 2", 98},
+    {"numpad 3", 99},
+    {"numpad 4", 100},
+    {"numpad 5", 101},
+    {"numpad 6", 102},
+    {"numpad 7", 103},
+    {"numpad 8", 104},
+    {"numpad 9", 105},
+    {"multiply", 106},
+    {"add", 107},
+    {"separator", 108},
+    {"substract", 109},
+    {"decimal", 110},
+    {"divide", 111},
+    {"F1", 112},
+    {"F2", 113},
+    {"F3", 114},
+    {"F4", 115},
+    {"F5", 116},
+    {"F6", 117},
+    {"F7", 118},
+    {"F8", 119},
+    {"F9", 120},
+    {"F10", 121},
+    {"F11", 122},
+    {"F12", 123},
+    {"F13", 124},
+    {"F14", 125},
+    {"F15", 126},
+    {"F16", 127},
+    {"F17", 128},
+    {"F18", 129},
+    {"F19", 130},
+    {"F20", 131},
+    {"F21", 132},
+    {"F22", 133},
+    {"F23", 134},
+    {"F24", 135},
+    {"numlock", 144},
+    {"scroll", 145},
+    {"left shift", 160},
+    {"right shift", 161},
+    {"left control", 162},
+    {"right control", 163},
+    {"left menu", 164},
+    {"right menu", 165},
+    {"process", 229},
+    {"attn", 246},
+    {"crsel", 247},
+    {"exsel", 248},
+    {"ereof", 249},
+    {"play", 250},
+    {"zoom", 251},
+    {"no name", 252},
+    {"pa1", 253},
+    {"oem clear", 254},
+};
+
+std::optional<int> selectMouseAction(uint8_t code) {
+    for (int i = 0; i < kMouseActionItemCount; ++i) {
+        if (mouseActionListItems[i].code == code) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> initialMouseActionItem(const Configuration& config,
+                                          const SelectionState& selection) {
+    if (selection.currentBlock < 0 || selection.currentBlock >= kBlockCount) return std::nullopt;
+    if (selection.currentEntry < 0 || selection.currentEntry >= kEntriesPerBlock) {
+        return std::nullopt;
+    }
+    const ControlEntry& entry =
+        config.blocks[selection.currentBlock].entries[selection.currentEntry];
+    return selectMouseAction(entry.mouseActionCode);
+}
+
+}  // namespace tarvik

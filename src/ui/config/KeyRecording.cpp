@@ -1,0 +1,102 @@
+#include "ui/config/KeyRecording.h"
+
+#include "platform/Platform.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr uint32_t kVkTab = 9;
+constexpr uint32_t kVkShift = 16;
+constexpr uint32_t kVkControl = 17;
+constexpr uint32_t kExtendedKeyBit = 1u << 24;
+
+uint16_t modifierBits(const KeyboardSnapshot& keyboard) {
+    if (!keyboard.readable) return 0;
+    uint16_t bits = 0;
+    if (keyboard.shiftDown) bits |= KeyWord::kShift;
+    if (keyboard.tabDown) bits |= KeyWord::kAlt;
+    if (keyboard.ctrlDown) bits |= KeyWord::kCtrl;
+    return bits;
+}
+
+void storeKey(ControlEntry& entry, uint16_t keyWord, uint16_t scanWord) {
+    const int n = entry.keyCount;
+    entry.lastKeyCode = keyWord;
+    entry.keyCodes[n] = keyWord;
+    entry.keyCodes[n + 1] = 0;
+    entry.scanCodes[n] = scanWord;
+    entry.scanCodes[n + 1] = 0;
+    entry.keyCount = static_cast<uint8_t>(n + 1);
+}
+
+ControlEntry* recordingEntry(Configuration& config, const SelectionState& selection) {
+    return canRecordKey(config, selection) ? currentEntryOf(config, selection) : nullptr;
+}
+
+}  // namespace
+
+bool canRecordKey(const Configuration& config, const SelectionState& selection) {
+    const ControlEntry* entry = currentEntryOf(config, selection);
+    return entry && selection.currentEntry > 0 && entry->keyCount < kMaxRecordedKeys;
+}
+
+FollowUp recordKeyRelease(Configuration& config, const SelectionState& selection,
+                          KeyRecordingState& state, uint32_t virtualKey, uint32_t keyParam,
+                          const KeyboardSnapshot& keyboard) {
+    ControlEntry* entry = recordingEntry(config, selection);
+    if (!entry) return {};
+    if (virtualKey == kVkShift || virtualKey == kVkControl || virtualKey == kVkTab) return {};
+
+    uint16_t keyWord = static_cast<uint16_t>(virtualKey & KeyWord::kVirtualKeyMask);
+    keyWord |= modifierBits(keyboard);
+    if (keyboard.readable && (keyParam & kExtendedKeyBit)) keyWord |= KeyWord::kExtended;
+
+    entry->sendKeys = 1;
+    const int n = entry->keyCount;
+    if (!state.charPending) {
+        entry->keyText[n] = kNoCharacterPlaceholder;
+        entry->keyText[n + 1] = '\0';
+    }
+    state.charPending = false;
+    storeKey(*entry, keyWord, static_cast<uint16_t>(keyParam >> 16));
+    return FollowUp::paint();
+}
+
+void recordCharacter(Configuration& config, const SelectionState& selection,
+                     KeyRecordingState& state, char character) {
+    ControlEntry* entry = recordingEntry(config, selection);
+    if (!entry) return;
+    entry->keyText[entry->keyCount] = character;
+    entry->keyText[entry->keyCount + 1] = '\0';
+    state.charPending = true;
+}
+
+FollowUp appendKeyFromList(Configuration& config, const SelectionState& selection, intptr_t datum,
+                           const KeyboardSnapshot& keyboard, Platform& platform) {
+    ControlEntry* entry = recordingEntry(config, selection);
+    if (!entry) return {};
+    const uint32_t virtualKey = static_cast<uint32_t>(datum) & KeyWord::kVirtualKeyMask;
+    const uint16_t keyWord = static_cast<uint16_t>(virtualKey | modifierBits(keyboard));
+    const int n = entry->keyCount;
+    entry->keyText[n] = kNoCharacterPlaceholder;
+    entry->keyText[n + 1] = '\0';
+    entry->sendKeys = 1;
+    storeKey(*entry, keyWord,
+             static_cast<uint16_t>(platform.mapVirtualKeyToScanCode(virtualKey) & 0xFFFF));
+    return FollowUp::paint();
+}
+
+FollowUp clearKeys(Configuration& config, const SelectionState& selection) {
+    ControlEntry* entry = currentEntryOf(config, selection);
+    if (!entry) return {};
+    entry->sendKeys = 0;
+    entry->keyCount = 0;
+    entry->keyText[0] = '\0';
+    entry->lastKeyCode = 0;
+    entry->keyCodes[0] = 0;
+    entry->scanCodes[0] = 0;
+    return FollowUp::paint();
+}
+
+}  // namespace tarvik
