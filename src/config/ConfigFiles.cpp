@@ -43,8 +43,7 @@ void saveConfiguration(ConfigFileContext& context, const char* path) {
     }
 
     char temporary[kMaxPathLength + 8];
-    const FileHandle file =
-        makeTemporaryPath(path, temporary) ? files.create(temporary) : kNoFile;
+    const FileHandle file = makeTemporaryPath(path, temporary) ? files.create(temporary) : kNoFile;
     if (file == kNoFile) {
         showError(context.platform, "cannot open file!");
         return;

@@ -22,7 +22,7 @@ struct DirectoryEntry {
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // True for files and directories alike.

@@ -14,7 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-FILE* asFile(FileHandle file) { return reinterpret_cast<FILE*>(file); }
+FILE* asFile(FileHandle file) {
+    return reinterpret_cast<FILE*>(file);
+}
 
 FileHandle asHandle(FILE* file) {
     return file != nullptr ? reinterpret_cast<FileHandle>(file) : kNoFile;
@@ -92,8 +94,14 @@ bool PortableFileSystem::close(FileHandle file) {
 }
 
 bool PortableFileSystem::replace(const char* from, const char* to) {
+    // A read-only target is kept, as the system's create would refuse it
+    // (and a rename would not, least of all for a privileged user).
     std::error_code error;
-    if (fs::is_directory(fs::path(to), error)) return false;
+    const fs::file_status target = fs::status(fs::path(to), error);
+    if (fs::is_directory(target)) return false;
+    if (fs::exists(target) && (target.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return false;
+    }
     fs::rename(fs::path(from), fs::path(to), error);
     return !error;
 }

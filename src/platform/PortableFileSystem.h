@@ -7,7 +7,7 @@ namespace tarvik {
 // the native tests' real disk, and a stand-in wherever the system calls are
 // not available.
 class PortableFileSystem final : public FileSystem {
-public:
+  public:
     bool exists(const char* path) override;
     FileHandle openForRead(const char* path) override;
     FileHandle create(const char* path) override;

@@ -33,7 +33,7 @@ struct ConfigFileRig {
     RecordingPlatform platform;
     PortableFileSystem disk;
     FaultyFileSystem files{disk};
-    ConfigFileContext context{*config,   *functionKeys, *fileList, *headerBuffer,
+    ConfigFileContext context{*config,  *functionKeys, *fileList, *headerBuffer,
                               *devices, platform,      files};
 
     void setJoysticks(int joysticks) {

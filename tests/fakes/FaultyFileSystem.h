@@ -10,7 +10,7 @@
 namespace tarvik::testing {
 
 class FaultyFileSystem : public FileSystem {
-public:
+  public:
     explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
 
     bool failCreate = false;
@@ -51,7 +51,7 @@ public:
     }
     void findClose(SearchHandle search) override { inner_.findClose(search); }
 
-private:
+  private:
     FileSystem& inner_;
 };
 

@@ -14,7 +14,7 @@
 namespace tarvik::testing {
 
 class TempDirectory {
-public:
+  public:
     TempDirectory() : previous_(std::filesystem::current_path()) {
         static std::atomic<int> counter{0};
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -43,7 +43,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };

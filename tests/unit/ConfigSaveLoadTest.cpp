@@ -41,7 +41,7 @@ std::unique_ptr<Configuration> expectedAfterLoad(const Configuration& before,
 }
 
 class ConfigSaveLoad : public ::testing::Test {
-protected:
+  protected:
     TempDirectory dir;
     ConfigFileRig rig;
 };
@@ -110,17 +110,17 @@ TEST_F(ConfigSaveLoad, ShortFileOverLongOneKeepsTheLaterBlocks) {
                               sizeof(LayerBlock) - from),
                   0)
             << "block " << b;
-        EXPECT_EQ(std::memcmp(rig.config->blocks[b].directionPercent,
-                              source.blocks[b].directionPercent,
-                              sizeof(source.blocks[b].directionPercent)),
-                  0);
+        EXPECT_EQ(
+            std::memcmp(rig.config->blocks[b].directionPercent, source.blocks[b].directionPercent,
+                        sizeof(source.blocks[b].directionPercent)),
+            0);
     }
 }
 
 TEST_F(ConfigSaveLoad, WrongVersionClearsTheRecordAndYieldsExactlyTheDefaults) {
     rig.setJoysticks(4);
-    for (const auto& firstBytes : {std::vector<unsigned char>{0x00, 0x06},
-                                   std::vector<unsigned char>{0x07, 0x00}}) {
+    for (const auto& firstBytes :
+         {std::vector<unsigned char>{0x00, 0x06}, std::vector<unsigned char>{0x07, 0x00}}) {
         auto foreign = testing::makeZeroConfiguration();
         fillWithNoise(*foreign, 40);
         std::memcpy(foreign.get(), firstBytes.data(), 2);
@@ -245,8 +245,8 @@ TEST_F(ConfigSaveLoad, RefusedOverwriteKeepsTheOldBytes) {
     rig.platform.answers.push_back(MessageBoxAnswer::kNo);
     saveConfiguration(rig.context, "mine.cfg");
     EXPECT_EQ(rig.platform.log, std::vector<std::string>{kOverwrite});
-    EXPECT_EQ(readBytes("mine.cfg"), (std::vector<char>{'o', 'l', 'd', ' ', 'c', 'o', 'n', 't',
-                                                       'e', 'n', 't', 's'}));
+    EXPECT_EQ(readBytes("mine.cfg"),
+              (std::vector<char>{'o', 'l', 'd', ' ', 'c', 'o', 'n', 't', 'e', 'n', 't', 's'}));
     EXPECT_EQ(rig.config->header.version, 0x1234);
     EXPECT_TRUE(rig.files.created.empty());
     EXPECT_EQ(dir.names(), std::vector<std::string>{"mine.cfg"});
@@ -276,9 +276,9 @@ TEST_F(ConfigSaveLoad, FailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
             if (existing) writeBytes("target.cfg", old.data(), old.size());
             testing::FaultyFileSystem faulty(rig.disk);
             fault.arm(faulty);
-            ConfigFileContext faultyContext{*rig.config,   *rig.functionKeys, *rig.fileList,
-                                            *rig.headerBuffer, *rig.devices,    rig.platform,
-                                            faulty};
+            ConfigFileContext faultyContext{
+                *rig.config,  *rig.functionKeys, *rig.fileList, *rig.headerBuffer,
+                *rig.devices, rig.platform,      faulty};
             rig.platform.clear();
             saveConfiguration(faultyContext, "target.cfg");
             std::vector<std::string> expectedLog;
@@ -294,6 +294,18 @@ TEST_F(ConfigSaveLoad, FailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
             }
         }
     }
+}
+
+TEST_F(ConfigSaveLoad, ReadOnlyTargetIsKeptAndReportedAsNotOpenable) {
+    writeBytes("locked.cfg", "old", 3);
+    std::filesystem::permissions("locked.cfg", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    saveConfiguration(rig.context, "locked.cfg");
+    EXPECT_EQ(rig.platform.log, (std::vector<std::string>{kOverwrite, kCannotOpen}));
+    EXPECT_EQ(readBytes("locked.cfg"), (std::vector<char>{'o', 'l', 'd'}));
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"locked.cfg"});
+    std::filesystem::permissions("locked.cfg", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
 }
 
 TEST_F(ConfigSaveLoad, SavingOverADirectoryFailsAndKeepsIt) {

@@ -50,7 +50,7 @@ std::vector<std::string> validInSearchOrder(FileSystem& files) {
 }
 
 class ConfigScan : public ::testing::Test {
-protected:
+  protected:
     TempDirectory dir;
     ConfigFileRig rig;
 

@@ -9,9 +9,13 @@ namespace tarvik {
 
 namespace {
 
-HFILE asHfile(FileHandle file) { return static_cast<HFILE>(file); }
+HFILE asHfile(FileHandle file) {
+    return static_cast<HFILE>(file);
+}
 
-FileHandle asHandle(HFILE file) { return file == HFILE_ERROR ? kNoFile : file; }
+FileHandle asHandle(HFILE file) {
+    return file == HFILE_ERROR ? kNoFile : file;
+}
 
 void copyEntry(const WIN32_FIND_DATAA& data, DirectoryEntry& entry) {
     static_assert(sizeof(data.cFileName) == sizeof(entry.name));
@@ -30,7 +34,9 @@ FileHandle Win32FileSystem::openForRead(const char* path) {
     return asHandle(_lopen(path, OF_READ));
 }
 
-FileHandle Win32FileSystem::create(const char* path) { return asHandle(_lcreat(path, 0)); }
+FileHandle Win32FileSystem::create(const char* path) {
+    return asHandle(_lcreat(path, 0));
+}
 
 size_t Win32FileSystem::read(FileHandle file, void* buffer, size_t count) {
     if (file == kNoFile || count > UINT_MAX - 1) return 0;
@@ -40,8 +46,7 @@ size_t Win32FileSystem::read(FileHandle file, void* buffer, size_t count) {
 
 size_t Win32FileSystem::write(FileHandle file, const void* data, size_t count) {
     if (file == kNoFile || count > UINT_MAX - 1) return 0;
-    const UINT put =
-        _lwrite(asHfile(file), static_cast<LPCCH>(data), static_cast<UINT>(count));
+    const UINT put = _lwrite(asHfile(file), static_cast<LPCCH>(data), static_cast<UINT>(count));
     return put == static_cast<UINT>(HFILE_ERROR) ? 0 : put;
 }
 
@@ -51,10 +56,19 @@ bool Win32FileSystem::close(FileHandle file) {
 }
 
 bool Win32FileSystem::replace(const char* from, const char* to) {
+    // A read-only target could not be created over; keep it so even where
+    // the move itself would replace it (Wine does).
+    const DWORD attributes = GetFileAttributesA(to);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool Win32FileSystem::remove(const char* path) { return DeleteFileA(path) != 0; }
+bool Win32FileSystem::remove(const char* path) {
+    return DeleteFileA(path) != 0;
+}
 
 SearchHandle Win32FileSystem::findFirst(const char* pattern, DirectoryEntry& entry) {
     WIN32_FIND_DATAA data{};

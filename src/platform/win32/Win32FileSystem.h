@@ -7,7 +7,7 @@ namespace tarvik {
 // _lwrite/_lclose, GetFileAttributesA, FindFirstFileA/FindNextFileA and
 // MoveFileExA.
 class Win32FileSystem final : public FileSystem {
-public:
+  public:
     bool exists(const char* path) override;
     FileHandle openForRead(const char* path) override;
     FileHandle create(const char* path) override;
