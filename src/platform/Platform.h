@@ -73,6 +73,8 @@ public:
 
     // MapVirtualKey with map type 0: virtual key to scan code.
     virtual uint32_t mapVirtualKeyToScanCode(uint32_t virtualKey) = 0;
+    // MapVirtualKey with map type 1: scan code to virtual key.
+    virtual uint32_t mapScanCodeToVirtualKey(uint32_t scanCode) = 0;
     // OemKeyScan: low word scan code, high word shift state bits.
     virtual uint32_t oemKeyScan(uint8_t oemCharacter) = 0;
 

@@ -50,6 +50,26 @@ public:
             default: return vk & 0x7F;
         }
     }
+    // The inverse for the same keys plus the letter rows.
+    uint32_t mapScanCodeToVirtualKey(uint32_t scan) override {
+        switch (scan) {
+            case 0x0F: return 0x09;
+            case 0x2A: return 0x10;
+            case 0x1D: return 0x11;
+            case 0x38: return 0x12;
+            case 0x44: return 0x79;
+            case 0x39: return 0x20;  // SPACE
+            default: break;
+        }
+        static constexpr const char* kRows[] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+        static constexpr uint32_t kRowStart[] = {0x10, 0x1E, 0x2C};
+        for (int r = 0; r < 3; ++r) {
+            for (uint32_t i = 0; kRows[r][i] != '\0'; ++i) {
+                if (scan == kRowStart[r] + i) return static_cast<uint8_t>(kRows[r][i]);
+            }
+        }
+        return 0;
+    }
     uint32_t oemKeyScan(uint8_t ch) override { return ch; }
     void shellOpen(const char* path) override { add("shellOpen \"%s\"", path); }
     MessageBoxAnswer messageBox(const char* text, const char* caption,

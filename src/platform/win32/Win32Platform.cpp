@@ -8,9 +8,12 @@ namespace tarvik {
 void Win32Platform::injectKeyboard(const KeyboardRecord& record) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = record.virtualKey;
-    input.ki.wScan = record.scanCode;
-    input.ki.dwFlags = record.flags;
+    // Both codes always go in: a record without the virtual-key code would
+    // arrive as key 0 on some systems. Only key-up and extended may pass, so
+    // the system always goes by the virtual-key code.
+    input.ki.wVk = static_cast<WORD>(record.virtualKey & 0xFF);
+    input.ki.wScan = static_cast<WORD>(record.scanCode & 0xFF);
+    input.ki.dwFlags = record.flags & (KEYEVENTF_KEYUP | KEYEVENTF_EXTENDEDKEY);
     input.ki.time = 0;
     input.ki.dwExtraInfo = 0;
     SendInput(1, &input, sizeof(INPUT));
@@ -22,13 +25,19 @@ void Win32Platform::injectMouse(const MouseRecord& record) {
     input.mi.dx = record.dx;
     input.mi.dy = record.dy;
     input.mi.mouseData = static_cast<DWORD>(record.data);
-    input.mi.dwFlags = record.flags;
+    // Relative events only: the absolute and virtual-desk flags never pass.
+    input.mi.dwFlags =
+        record.flags &
+        (MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP | MOUSEEVENTF_RIGHTDOWN |
+         MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_MIDDLEDOWN | MOUSEEVENTF_MIDDLEUP | MOUSEEVENTF_WHEEL);
     input.mi.time = 0;
     input.mi.dwExtraInfo = 0;
     SendInput(1, &input, sizeof(INPUT));
 }
 
-void Win32Platform::sleepMs(uint32_t milliseconds) { Sleep(milliseconds); }
+void Win32Platform::sleepMs(uint32_t milliseconds) {
+    Sleep(milliseconds);
+}
 
 ScreenPoint Win32Platform::cursorPosition() {
     POINT p{};
@@ -36,7 +45,9 @@ ScreenPoint Win32Platform::cursorPosition() {
     return {p.x, p.y};
 }
 
-void Win32Platform::setCursorPosition(ScreenPoint point) { SetCursorPos(point.x, point.y); }
+void Win32Platform::setCursorPosition(ScreenPoint point) {
+    SetCursorPos(point.x, point.y);
+}
 
 ScreenRect Win32Platform::desktopClientRect() {
     RECT r{};
@@ -44,10 +55,16 @@ ScreenRect Win32Platform::desktopClientRect() {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-uint32_t Win32Platform::doubleClickTime() { return GetDoubleClickTime(); }
+uint32_t Win32Platform::doubleClickTime() {
+    return GetDoubleClickTime();
+}
 
 uint32_t Win32Platform::mapVirtualKeyToScanCode(uint32_t virtualKey) {
     return MapVirtualKeyA(virtualKey, 0);
+}
+
+uint32_t Win32Platform::mapScanCodeToVirtualKey(uint32_t scanCode) {
+    return MapVirtualKeyA(scanCode, 1);
 }
 
 uint32_t Win32Platform::oemKeyScan(uint8_t oemCharacter) { return OemKeyScan(oemCharacter); }

@@ -13,6 +13,7 @@ public:
     ScreenRect desktopClientRect() override;
     uint32_t doubleClickTime() override;
     uint32_t mapVirtualKeyToScanCode(uint32_t virtualKey) override;
+    uint32_t mapScanCodeToVirtualKey(uint32_t scanCode) override;
     uint32_t oemKeyScan(uint8_t oemCharacter) override;
     void shellOpen(const char* path) override;
     MessageBoxAnswer messageBox(const char* text, const char* caption,

@@ -1,0 +1,137 @@
+#include "engine/ActionExecution.h"
+
+#include <cstring>
+
+namespace tarvik {
+
+namespace {
+
+constexpr uint8_t kVkTab = 0x09;
+constexpr uint8_t kVkShift = 0x10;
+constexpr uint8_t kVkCtrl = 0x11;
+constexpr uint8_t kVkAlt = 0x12;
+constexpr uint32_t kDown = 0;
+constexpr uint32_t kUp = KeyFlags::kKeyUp;
+constexpr uint32_t kProgramStartPauseMs = 10;
+constexpr int32_t kFSelectCountdownPasses = 5;
+constexpr int32_t kDynamicFullScale = 2000;
+
+constexpr bool isPress(ActionMode mode) {
+    return mode == ActionMode::kPress;
+}
+
+}  // namespace
+
+void ActionExecution::executeAction(int block, ControlEntry& entry, ActionMode mode) {
+    const bool press = isPress(mode);
+    const bool keysOrMouse = entry.sendKeys != 0 || entry.mouseAction != 0;
+
+    if (press && keysOrMouse) heldModifiers(entry, kDown);
+    if (press && entry.startProgram != 0) startProgram(entry);
+    if (press && entry.openStringInput != 0 && context_.state.stringWindow == kNoWindow) {
+        openStringInput(block);
+    }
+    if (press && entry.fSelect != 0) stepFunctionKeySelector();
+    if (press && entry.switchProgram != 0) switchProgram(entry);
+    if (press && entry.sendKeys != 0) keySequenceDown(entry);
+    if (!press && entry.autoRelease == 0 && entry.sendKeys == 1) keySequenceUp(entry);
+    if (entry.mouseAction == 1) mouseAction(block, entry, mode);
+    if (!press && keysOrMouse) heldModifiers(entry, kUp);
+}
+
+void ActionExecution::modifier(const ControlEntry& entry, uint8_t virtualKey, uint32_t flags) {
+    const uint32_t scan = context_.platform.mapVirtualKeyToScanCode(virtualKey);
+    context_.input.sendKeyEvent(entry.delayMs, virtualKey, static_cast<uint16_t>(scan), flags);
+}
+
+void ActionExecution::heldModifiers(const ControlEntry& entry, uint32_t flags) {
+    if (entry.withShift == 1) modifier(entry, kVkShift, flags);
+    if (entry.withAlt == 1) modifier(entry, kVkAlt, flags);
+    if (entry.withCtrl == 1) modifier(entry, kVkCtrl, flags);
+}
+
+void ActionExecution::startProgram(const ControlEntry& entry) {
+    // The path array may lack its terminator in a damaged file; the shell
+    // gets a terminated copy instead of reading past the entry.
+    char path[kProgramPathLength + 1];
+    const size_t length = boundedLength(entry.programPath);
+    std::memcpy(path, entry.programPath, length);
+    path[length] = '\0';
+    context_.platform.shellOpen(path);
+    context_.platform.sleepMs(kProgramStartPauseMs);
+}
+
+void ActionExecution::openStringInput(int block) {
+    EngineState& state = context_.state;
+    state.stringBlock = block;
+    std::memset(state.echoLine, 0, sizeof(state.echoLine));
+    state.stringWindow = context_.windows.openStringWindow();
+}
+
+void ActionExecution::stepFunctionKeySelector() {
+    FunctionKeyTable& keys = context_.functionKeys;
+    EngineState& state = context_.state;
+    if (state.fSelectWindow == kNoWindow) {
+        // The window's creation reads the row, so it is set first.
+        keys.fSelectIndex = 1;
+        keys.fSelectCountdown = kFSelectCountdownPasses;
+        state.fSelectWindow = context_.windows.openFSelectWindow();
+    } else {
+        keys.fSelectIndex = (keys.fSelectIndex + 1) % kFunctionKeyRows;
+        keys.fSelectCountdown = kFSelectCountdownPasses;
+    }
+}
+
+void ActionExecution::switchProgram(const ControlEntry& entry) {
+    modifier(entry, kVkAlt, kDown);
+    modifier(entry, kVkTab, kDown);
+    modifier(entry, kVkAlt, kUp);
+    modifier(entry, kVkTab, kUp);
+}
+
+void ActionExecution::keySequenceDown(const ControlEntry& entry) {
+    SyntheticInput& input = context_.input;
+    const size_t count = boundedLength(entry.keyText);
+    for (size_t i = 0; i < count; ++i) {
+        const uint16_t word = entry.keyCodes[i];
+        const uint16_t scan = entry.scanCodes[i];
+        if ((word & KeyWord::kShift) != 0) modifier(entry, kVkShift, kDown);
+        if ((word & KeyWord::kAlt) != 0) modifier(entry, kVkAlt, kDown);
+        if ((word & KeyWord::kCtrl) != 0) modifier(entry, kVkCtrl, kDown);
+        input.sendKeyEvent(entry.delayMs, word, scan, kDown);
+        if (entry.autoRelease != 0) input.sendKeyEvent(entry.delayMs, word, scan, kUp);
+        if ((word & KeyWord::kShift) != 0) modifier(entry, kVkShift, kUp);
+        if ((word & KeyWord::kAlt) != 0) modifier(entry, kVkAlt, kUp);
+        if ((word & KeyWord::kCtrl) != 0) modifier(entry, kVkCtrl, kUp);
+    }
+}
+
+void ActionExecution::keySequenceUp(const ControlEntry& entry) {
+    const size_t count = boundedLength(entry.keyText);
+    for (size_t i = 0; i < count; ++i) {
+        context_.input.sendKeyEvent(entry.delayMs, entry.keyCodes[i], entry.scanCodes[i], kUp);
+    }
+}
+
+void ActionExecution::mouseAction(int block, const ControlEntry& entry, ActionMode mode) {
+    EngineState& state = context_.state;
+    state.currentXStep = entry.xStep;
+    state.currentYStep = entry.yStep;
+    const int index = entry.controlIndex;
+    if (entry.dynamicStep != 0 && index >= EntryIndex::kFirstAxis &&
+        index <= EntryIndex::kLastAxis && block >= 0 && block < kDeviceSlots) {
+        const int axis = ((index - EntryIndex::kFirstAxis) % EntryIndex::kAxisDirections) / 2;
+        const int64_t value = context_.devices.states[block].axes[axis];
+        const int64_t magnitude = value < 0 ? -value : value;
+        state.currentXStep =
+            static_cast<int32_t>(int64_t{entry.xStep} * magnitude * 10 / kDynamicFullScale);
+        state.currentYStep =
+            static_cast<int32_t>(int64_t{entry.yStep} * magnitude * 10 / kDynamicFullScale);
+    }
+    context_.input.performMouseAction(block, entry, mode, entry.delayMs);
+    if (entry.autoRelease != 0 && isPress(mode)) {
+        context_.input.performMouseAction(block, entry, ActionMode::kRelease, entry.delayMs);
+    }
+}
+
+}  // namespace tarvik

@@ -1,0 +1,36 @@
+#pragma once
+// Run-time state of the mapping engine that outlives one action: mouse
+// steps, button latches and the two windows the engine opens itself.
+// One instance per process; tests make fresh ones.
+
+#include <atomic>
+#include <cstdint>
+
+#include "platform/WindowHandle.h"
+
+namespace tarvik {
+
+constexpr int kEchoLineLength = 20;
+
+struct EngineState {
+    // Steps of the move actions, set from the entry before every mouse action.
+    int32_t currentXStep = 0;
+    int32_t currentYStep = 0;
+
+    // One latch per mouse button for the whole system, shared by all entries.
+    int32_t leftToggle = 0;
+    int32_t middleToggle = 0;
+    int32_t rightToggle = 0;
+
+    // Cleared by the first injected key; the configuration window reads it
+    // on the user-interface thread.
+    std::atomic<int32_t> noKeySentYet{1};
+
+    WindowHandle stringWindow = kNoWindow;
+    int32_t stringBlock = 0;
+    char echoLine[kEchoLineLength] = {};
+
+    WindowHandle fSelectWindow = kNoWindow;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,18 @@
+#pragma once
+// Opens the two small windows the engine owns. The Win32 implementation
+// creates them topmost and shows them without activation; tests record.
+
+#include "platform/WindowHandle.h"
+
+namespace tarvik {
+
+class EngineWindows {
+  public:
+    virtual ~EngineWindows() = default;
+    // Each creates, shows and paints its window and returns the handle, or
+    // kNoWindow when the system refused to create it.
+    virtual WindowHandle openStringWindow() = 0;
+    virtual WindowHandle openFSelectWindow() = 0;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,34 @@
+#include "engine/win32/Win32EngineWindows.h"
+
+#include <windows.h>
+
+namespace tarvik {
+
+namespace {
+
+// Topmost and shown without activation, so synthetic input keeps going to
+// the application that has the focus; painted before this returns because
+// the polling thread that owns the window runs no message loop.
+WindowHandle openEngineWindow(const char* className, const char* title, DWORD style, int width,
+                              int height) {
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, className, title, style, 0, 0, width, height,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window == nullptr) return kNoWindow;
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+}  // namespace
+
+WindowHandle Win32EngineWindows::openStringWindow() {
+    return openEngineWindow("JoyString", "text input with gaming device",
+                            WS_CAPTION | WS_THICKFRAME, 640, 480);
+}
+
+WindowHandle Win32EngineWindows::openFSelectWindow() {
+    return openEngineWindow("JoyF", "F1", WS_CAPTION, 0, 0);
+}
+
+}  // namespace tarvik

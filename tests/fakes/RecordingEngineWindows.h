@@ -1,0 +1,38 @@
+#pragma once
+// Engine windows that are never created: every opening is written to a log
+// (normally the recording platform's, so its place among the injected
+// events shows) and answered with a scripted handle.
+
+#include <string>
+#include <vector>
+
+#include "config/FunctionKeyTable.h"
+#include "engine/EngineWindows.h"
+
+namespace tarvik::testing {
+
+class RecordingEngineWindows : public EngineWindows {
+  public:
+    RecordingEngineWindows(std::vector<std::string>& log, const FunctionKeyTable& functionKeys)
+        : log_(log), functionKeys_(functionKeys) {}
+
+    // Handed out by the next openings; kNoWindow makes creation fail.
+    WindowHandle stringHandle = 0x51;
+    WindowHandle fSelectHandle = 0xF1;
+
+    WindowHandle openStringWindow() override {
+        log_.push_back("open JoyString");
+        return stringHandle;
+    }
+    // The real window reads the selected row while it is being created.
+    WindowHandle openFSelectWindow() override {
+        log_.push_back("open JoyF row=" + std::to_string(functionKeys_.fSelectIndex));
+        return fSelectHandle;
+    }
+
+  private:
+    std::vector<std::string>& log_;
+    const FunctionKeyTable& functionKeys_;
+};
+
+}  // namespace tarvik::testing
