@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the native unit tests (plain and
-# under ASan/UBSan), then the Windows build's tests under Wine.
+# under ASan/UBSan), the Windows build's tests under Wine, then a bounded
+# fuzzing run.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -36,6 +37,15 @@ for preset in native native-asan windows; do
   total_fail=$((total_fail + failed))
   total_pass=$((total_pass + count - failed))
 done
+
+# A bounded fuzzing run of configuration loading counts as one more test.
+echo "== fuzz: configuration load"
+if bash scripts/fuzz.sh 20; then
+  total_pass=$((total_pass + 1))
+else
+  total_fail=$((total_fail + 1))
+  status=1
+fi
 
 echo "tests: $total_pass passed, $total_fail failed"
 exit $status

@@ -1,0 +1,45 @@
+#pragma once
+// Storing and loading the record as .cfg files, the defaults, and the list
+// of configuration files in the current directory.
+
+#include "config/CfgFileList.h"
+#include "config/Configuration.h"
+#include "config/FunctionKeyTable.h"
+#include "input/DeviceState.h"
+
+namespace tarvik {
+
+class FileSystem;
+class Platform;
+
+// Everything the file routines touch; one instance of each in the program.
+struct ConfigFileContext {
+    Configuration& config;
+    FunctionKeyTable& functionKeys;
+    CfgFileList& fileList;
+    ConfigHeader& headerBuffer;  // scanning reads headers here, never into the record
+    const DeviceTable& devices;  // lastDeviceIndex chooses the file length
+    Platform& platform;          // message boxes
+    FileSystem& fileSystem;
+};
+
+// Writes the record as a 480,020- or 958,548-byte file, asking before it
+// replaces an existing one. The old file survives a failed write.
+void saveConfiguration(ConfigFileContext& context, const char* path);
+
+// Replaces the record from the file (any length, from offset 0), or falls back
+// to defaults; always ends by recomputing the thresholds.
+void loadConfiguration(ConfigFileContext& context, const char* path);
+
+// Rescans the directory and writes the default values into the record and the
+// function-key table.
+void loadDefaults(ConfigFileContext& context);
+
+// Reads up to a header's worth of the file into `buffer`; a missing or
+// unopenable file leaves version 0 there.
+void readConfigHeader(FileSystem& fileSystem, const char* path, ConfigHeader& buffer);
+
+// Rebuilds the list from the "*.CFG" files of the current directory.
+void scanConfigFiles(FileSystem& fileSystem, CfgFileList& list, ConfigHeader& headerBuffer);
+
+}  // namespace tarvik
