@@ -6,17 +6,25 @@ namespace tarvik {
 
 uint32_t addObjectFlag(uint32_t flags, ObjectKind kind) {
     switch (kind) {
-        case ObjectKind::kXAxis: return flags | CapabilityFlags::kX;
-        case ObjectKind::kYAxis: return flags | CapabilityFlags::kY;
-        case ObjectKind::kZAxis: return flags | CapabilityFlags::kZ;
-        case ObjectKind::kRxAxis: return flags | CapabilityFlags::kRx;
-        case ObjectKind::kRyAxis: return flags | CapabilityFlags::kRy;
-        case ObjectKind::kRzAxis: return flags | CapabilityFlags::kRz;
+        case ObjectKind::kXAxis:
+            return flags | CapabilityFlags::kX;
+        case ObjectKind::kYAxis:
+            return flags | CapabilityFlags::kY;
+        case ObjectKind::kZAxis:
+            return flags | CapabilityFlags::kZ;
+        case ObjectKind::kRxAxis:
+            return flags | CapabilityFlags::kRx;
+        case ObjectKind::kRyAxis:
+            return flags | CapabilityFlags::kRy;
+        case ObjectKind::kRzAxis:
+            return flags | CapabilityFlags::kRz;
         case ObjectKind::kSlider:
             if ((flags & CapabilityFlags::kSlider0) != 0) flags |= CapabilityFlags::kSlider1;
             return flags | CapabilityFlags::kSlider0;
-        case ObjectKind::kPov: return flags | CapabilityFlags::kPov;
-        case ObjectKind::kOther: return flags;
+        case ObjectKind::kPov:
+            return flags | CapabilityFlags::kPov;
+        case ObjectKind::kOther:
+            return flags;
     }
     return flags;
 }

@@ -12,7 +12,9 @@ enum class ObjectKind { kXAxis, kYAxis, kZAxis, kRxAxis, kRyAxis, kRzAxis, kSlid
 
 // Objects whose type has the relative- or absolute-axis bit get the
 // -1000..+1000 range before they are counted.
-constexpr bool isAxisObject(uint32_t objectType) { return (objectType & 3u) != 0; }
+constexpr bool isAxisObject(uint32_t objectType) {
+    return (objectType & 3u) != 0;
+}
 
 // `flags` with the bit of one more object of `kind` added. A slider seen
 // while the first slider's bit is already set also marks the second one.

@@ -39,10 +39,10 @@ TEST(CapabilityRules, SecondSliderSetsBothSliderBits) {
 }
 
 TEST(CapabilityRules, OnlyTheTwoAxisTypeBitsMarkAnAxisObject) {
-    EXPECT_TRUE(isAxisObject(0x1));       // relative axis
-    EXPECT_TRUE(isAxisObject(0x0302));    // absolute axis, instance 3
-    EXPECT_FALSE(isAxisObject(0x0010));   // hat
-    EXPECT_FALSE(isAxisObject(0x0504));   // push button
+    EXPECT_TRUE(isAxisObject(0x1));      // relative axis
+    EXPECT_TRUE(isAxisObject(0x0302));   // absolute axis, instance 3
+    EXPECT_FALSE(isAxisObject(0x0010));  // hat
+    EXPECT_FALSE(isAxisObject(0x0504));  // push button
 }
 
 TEST(CapabilityRules, MouseFlagsFollowItsAxisCount) {

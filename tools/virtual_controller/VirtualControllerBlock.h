@@ -82,8 +82,8 @@ struct DeviceCalls {
     uint32_t enumObjects;
     uint32_t enumObjectsFlags;
     uint32_t objectsEnumerated;
-    uint32_t setRange;       // DIPROP_RANGE settings attempted
-    uint32_t rangeSetAxes;   // bit per state-order axis whose range was set
+    uint32_t setRange;      // DIPROP_RANGE settings attempted
+    uint32_t rangeSetAxes;  // bit per state-order axis whose range was set
     int32_t rangeMin[kAxes];
     int32_t rangeMax[kAxes];
     uint32_t acquire;
@@ -129,7 +129,9 @@ static_assert(sizeof(Block) == 40 + 9 * 456);
 inline void addMotion(int32_t& motion, int32_t amount) {
     __atomic_fetch_add(&motion, amount, __ATOMIC_SEQ_CST);
 }
-inline int32_t takeMotion(int32_t& motion) { return __atomic_exchange_n(&motion, 0, __ATOMIC_SEQ_CST); }
+inline int32_t takeMotion(int32_t& motion) {
+    return __atomic_exchange_n(&motion, 0, __ATOMIC_SEQ_CST);
+}
 
 inline void copyName(char (&to)[64], const char* name) {
     const size_t length = std::min(std::strlen(name), sizeof to - 1);

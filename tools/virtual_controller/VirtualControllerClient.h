@@ -11,7 +11,7 @@
 namespace vc {
 
 class VirtualControllerClient {
-public:
+  public:
     VirtualControllerClient() = default;
     VirtualControllerClient(const VirtualControllerClient&) = delete;
     VirtualControllerClient& operator=(const VirtualControllerClient&) = delete;
@@ -36,8 +36,8 @@ public:
         mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                       sizeof(Block), name);
         if (mapping_ == nullptr) return false;
-        block_ = static_cast<Block*>(
-            MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Block)));
+        block_ =
+            static_cast<Block*>(MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Block)));
         if (block_ == nullptr) {
             close();
             return false;
@@ -84,7 +84,7 @@ public:
         block_->mouse.input.buttons[button] = pressed ? 0x80 : 0;
     }
 
-private:
+  private:
     bool validController(int index) const { return index >= 0 && index < kMaxControllers; }
 
     HANDLE mapping_ = nullptr;

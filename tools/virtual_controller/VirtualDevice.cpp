@@ -76,7 +76,9 @@ HRESULT VirtualDevice::QueryInterface(REFIID riid, void** object) {
     return E_NOINTERFACE;
 }
 
-ULONG VirtualDevice::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+ULONG VirtualDevice::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&references_));
+}
 
 ULONG VirtualDevice::Release() {
     const LONG left = InterlockedDecrement(&references_);
@@ -105,8 +107,8 @@ int VirtualDevice::objects(Object (&out)[kAxes + kHats + kButtons]) const {
     }
     if (!mouse_) {
         for (int hat = 0; hat < clampCount(device_.setup.hats, kHats); ++hat) {
-            out[n++] = {static_cast<DWORD>(DIDFT_POV | DIDFT_MAKEINSTANCE(hat)), static_cast<DWORD>(32 + 4 * hat),
-                        &GUID_POV, -1};
+            out[n++] = {static_cast<DWORD>(DIDFT_POV | DIDFT_MAKEINSTANCE(hat)),
+                        static_cast<DWORD>(32 + 4 * hat), &GUID_POV, -1};
         }
     }
     const int buttons = clampCount(device_.setup.buttons, mouse_ ? kMouseButtons : kButtons);
@@ -120,8 +122,8 @@ int VirtualDevice::objects(Object (&out)[kAxes + kHats + kButtons]) const {
 
 HRESULT VirtualDevice::GetCapabilities(LPDIDEVCAPS caps) {
     ++device_.calls.getCapabilities;
-    if (caps == nullptr || (caps->dwSize != sizeof(DIDEVCAPS) &&
-                            caps->dwSize != sizeof(DIDEVCAPS_DX3))) {
+    if (caps == nullptr ||
+        (caps->dwSize != sizeof(DIDEVCAPS) && caps->dwSize != sizeof(DIDEVCAPS_DX3))) {
         return DIERR_INVALIDPARAM;
     }
     DIDEVCAPS full{};
@@ -198,11 +200,10 @@ HRESULT VirtualDevice::setRange(const DIPROPRANGE& range) {
         if (object.axis < 0) continue;
         const DWORD how = range.diph.dwHow;
         const DWORD which = range.diph.dwObj;
-        const bool hit =
-            (how == DIPH_DEVICE && which == 0) ||
-            (how == DIPH_BYID && (which & DIDFT_AXIS) != 0 &&
-             DIDFT_GETINSTANCE(which) == DIDFT_GETINSTANCE(object.type)) ||
-            (how == DIPH_BYOFFSET && which == object.offset);
+        const bool hit = (how == DIPH_DEVICE && which == 0) ||
+                         (how == DIPH_BYID && (which & DIDFT_AXIS) != 0 &&
+                          DIDFT_GETINSTANCE(which) == DIDFT_GETINSTANCE(object.type)) ||
+                         (how == DIPH_BYOFFSET && which == object.offset);
         if (hit) targets |= 1u << object.axis;
     }
     if (targets == 0) return DIERR_OBJECTNOTFOUND;
@@ -245,8 +246,8 @@ HRESULT VirtualDevice::SetCooperativeLevel(HWND window, DWORD flags) {
     }
     const DWORD exclusive = flags & (DISCL_EXCLUSIVE | DISCL_NONEXCLUSIVE);
     const DWORD background = flags & (DISCL_FOREGROUND | DISCL_BACKGROUND);
-    if (exclusive == 0 || exclusive == (DISCL_EXCLUSIVE | DISCL_NONEXCLUSIVE) ||
-        background == 0 || background == (DISCL_FOREGROUND | DISCL_BACKGROUND)) {
+    if (exclusive == 0 || exclusive == (DISCL_EXCLUSIVE | DISCL_NONEXCLUSIVE) || background == 0 ||
+        background == (DISCL_FOREGROUND | DISCL_BACKGROUND)) {
         return DIERR_INVALIDPARAM;
     }
     if (!IsWindow(window)) return E_HANDLE;
@@ -311,7 +312,7 @@ HRESULT VirtualDevice::GetDeviceState(DWORD size, LPVOID data) {
 
 void VirtualDevice::fillJoystick(DIJOYSTATE2& state) const {
     std::memset(&state, 0, sizeof state);
-    LONG* const axes[kAxes] = {&state.lX,  &state.lY,  &state.lZ,         &state.lRx,
+    LONG* const axes[kAxes] = {&state.lX,  &state.lY,  &state.lZ,           &state.lRx,
                                &state.lRy, &state.lRz, &state.rglSlider[0], &state.rglSlider[1]};
     for (int axis = 0; axis < kAxes; ++axis) {
         if (!axisPresent(axis)) continue;

@@ -17,7 +17,7 @@ GUID controllerInstance(int index);
 void describeDevice(const Device& device, bool mouse, int index, DIDEVICEINSTANCEA& out);
 
 class VirtualDevice final : public IDirectInputDevice8A {
-public:
+  public:
     VirtualDevice(Device& device, bool mouse, int index)
         : device_(device), mouse_(mouse), index_(index) {}
 
@@ -26,8 +26,8 @@ public:
     ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE GetCapabilities(LPDIDEVCAPS caps) override;
-    HRESULT STDMETHODCALLTYPE EnumObjects(LPDIENUMDEVICEOBJECTSCALLBACKA callback,
-                                          LPVOID reference, DWORD flags) override;
+    HRESULT STDMETHODCALLTYPE EnumObjects(LPDIENUMDEVICEOBJECTSCALLBACKA callback, LPVOID reference,
+                                          DWORD flags) override;
     HRESULT STDMETHODCALLTYPE GetProperty(REFGUID, LPDIPROPHEADER) override {
         return DIERR_UNSUPPORTED;
     }
@@ -35,8 +35,7 @@ public:
     HRESULT STDMETHODCALLTYPE Acquire() override;
     HRESULT STDMETHODCALLTYPE Unacquire() override;
     HRESULT STDMETHODCALLTYPE GetDeviceState(DWORD size, LPVOID data) override;
-    HRESULT STDMETHODCALLTYPE GetDeviceData(DWORD, LPDIDEVICEOBJECTDATA, LPDWORD,
-                                            DWORD) override {
+    HRESULT STDMETHODCALLTYPE GetDeviceData(DWORD, LPDIDEVICEOBJECTDATA, LPDWORD, DWORD) override {
         return DIERR_UNSUPPORTED;
     }
     HRESULT STDMETHODCALLTYPE SetDataFormat(LPCDIDATAFORMAT format) override;
@@ -58,14 +57,10 @@ public:
     HRESULT STDMETHODCALLTYPE GetEffectInfo(LPDIEFFECTINFOA, REFGUID) override {
         return DIERR_UNSUPPORTED;
     }
-    HRESULT STDMETHODCALLTYPE GetForceFeedbackState(LPDWORD) override {
-        return DIERR_UNSUPPORTED;
-    }
-    HRESULT STDMETHODCALLTYPE SendForceFeedbackCommand(DWORD) override {
-        return DIERR_UNSUPPORTED;
-    }
-    HRESULT STDMETHODCALLTYPE EnumCreatedEffectObjects(LPDIENUMCREATEDEFFECTOBJECTSCALLBACK,
-                                                       LPVOID, DWORD) override {
+    HRESULT STDMETHODCALLTYPE GetForceFeedbackState(LPDWORD) override { return DIERR_UNSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE SendForceFeedbackCommand(DWORD) override { return DIERR_UNSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumCreatedEffectObjects(LPDIENUMCREATEDEFFECTOBJECTSCALLBACK, LPVOID,
+                                                       DWORD) override {
         return DI_OK;
     }
     HRESULT STDMETHODCALLTYPE Escape(LPDIEFFESCAPE) override { return DIERR_UNSUPPORTED; }
@@ -91,7 +86,7 @@ public:
         return DIERR_UNSUPPORTED;
     }
 
-private:
+  private:
     // The device's objects in enumeration order: axes, hats, buttons.
     struct Object {
         DWORD type;    // DIDFT_* with the instance number

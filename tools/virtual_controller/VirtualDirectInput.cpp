@@ -103,8 +103,8 @@ HRESULT VirtualDirectInput::GetDeviceStatus(REFGUID instance) {
 }  // namespace vc
 
 // The one entry point the program imports.
-extern "C" HRESULT WINAPI DirectInput8Create(HINSTANCE, DWORD version, REFIID riid,
-                                             LPVOID* object, LPUNKNOWN outer) {
+extern "C" HRESULT WINAPI DirectInput8Create(HINSTANCE, DWORD version, REFIID riid, LPVOID* object,
+                                             LPUNKNOWN outer) {
     vc::Block& block = vc::sharedBlock();
     ++block.directInput.create;
     block.directInput.version = version;
@@ -117,7 +117,9 @@ extern "C" HRESULT WINAPI DirectInput8Create(HINSTANCE, DWORD version, REFIID ri
     return DI_OK;
 }
 
-extern "C" HRESULT WINAPI DllCanUnloadNow() { return S_FALSE; }
+extern "C" HRESULT WINAPI DllCanUnloadNow() {
+    return S_FALSE;
+}
 
 extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID, REFIID, LPVOID* object) {
     if (object != nullptr) *object = nullptr;

@@ -7,7 +7,7 @@
 namespace vc {
 
 class VirtualDirectInput final : public IDirectInput8A {
-public:
+  public:
     explicit VirtualDirectInput(Block& block) : block_(block) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
@@ -35,7 +35,7 @@ public:
         return DIERR_UNSUPPORTED;
     }
 
-private:
+  private:
     // The controller with this instance GUID, or -1.
     int controllerIndex(REFGUID instance) const;
     int controllerCount() const;

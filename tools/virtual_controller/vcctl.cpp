@@ -117,8 +117,8 @@ int run(vc::VirtualControllerClient& client, int controller, int argc, char** ar
         return 0;
     }
     if (std::strcmp(command, "mouse") == 0) return mouseCommand(client, argc - 1, argv + 1);
-    if (std::strcmp(command, "controllers") == 0 && argc == 2 && parseInt(argv[1], n) &&
-        n >= 0 && n <= vc::kMaxControllers) {
+    if (std::strcmp(command, "controllers") == 0 && argc == 2 && parseInt(argv[1], n) && n >= 0 &&
+        n <= vc::kMaxControllers) {
         vc::Block& block = client.block();
         while (block.controllerCount < static_cast<uint32_t>(n)) {
             char name[64];

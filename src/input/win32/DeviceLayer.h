@@ -30,7 +30,7 @@ void releaseDevices(DeviceTable& table, DirectInputTables& directInput);
 
 // The engine's view of the layer.
 class DirectInputDeviceSource final : public DeviceSource {
-public:
+  public:
     DirectInputDeviceSource(DeviceTable& table, DirectInputTables& directInput)
         : table_(table), directInput_(directInput) {}
     int32_t pollJoystick(int slot) override {
@@ -38,7 +38,7 @@ public:
     }
     int32_t pollMouse() override { return tarvik::pollMouse(table_, directInput_); }
 
-private:
+  private:
     DeviceTable& table_;
     DirectInputTables& directInput_;
 };

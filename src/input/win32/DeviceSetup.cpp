@@ -26,8 +26,8 @@ BOOL CALLBACK takeController(LPCDIDEVICEINSTANCEA instance, LPVOID reference) {
     if (n >= kMaxJoysticks) return DIENUM_STOP;
 
     IDirectInputDevice8A*& row = context.directInput.devices[2 * n];
-    const HRESULT result = context.directInput.directInput->CreateDevice(instance->guidInstance,
-                                                                         &row, nullptr);
+    const HRESULT result =
+        context.directInput.directInput->CreateDevice(instance->guidInstance, &row, nullptr);
     if (FAILED(result)) {
         // A controller that cannot be opened is skipped and takes no slot.
         reportFailure("CreateDevice", result);
@@ -100,8 +100,8 @@ HRESULT prepareJoystick(SetupContext& context, HWND window, int joystick) {
 }
 
 HRESULT prepareMouse(DeviceTable& table, DirectInputTables& directInput, HWND window) {
-    HRESULT result = directInput.directInput->CreateDevice(GUID_SysMouse, &directInput.mouse,
-                                                           nullptr);
+    HRESULT result =
+        directInput.directInput->CreateDevice(GUID_SysMouse, &directInput.mouse, nullptr);
     if (FAILED(result)) {
         directInput.mouse = nullptr;
         return reportFailure("CreateDevice(mouse)", result);

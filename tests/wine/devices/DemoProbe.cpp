@@ -15,13 +15,13 @@ int main() {
     int currentBlock = 8;
     const HRESULT result = initDevices(*table, *directInput, window, currentBlock);
     const DIDEVCAPS& caps = directInput->capabilities[0];
-    std::printf("result=%ld count=%d name=\"%s\" flags=0x%X axes=%lu buttons=%lu hats=%lu "
-                "mouse=\"%s\" mouseFlags=0x%X\n",
-                static_cast<long>(result), table->deviceCount,
-                directInput->descriptions[0].tszProductName,
-                static_cast<unsigned>(table->capabilityFlags[0]), caps.dwAxes, caps.dwButtons,
-                caps.dwPOVs, directInput->descriptions[table->mouseSlot()].tszProductName,
-                static_cast<unsigned>(table->capabilityFlags[table->mouseSlot()]));
+    std::printf(
+        "result=%ld count=%d name=\"%s\" flags=0x%X axes=%lu buttons=%lu hats=%lu "
+        "mouse=\"%s\" mouseFlags=0x%X\n",
+        static_cast<long>(result), table->deviceCount, directInput->descriptions[0].tszProductName,
+        static_cast<unsigned>(table->capabilityFlags[0]), caps.dwAxes, caps.dwButtons, caps.dwPOVs,
+        directInput->descriptions[table->mouseSlot()].tszProductName,
+        static_cast<unsigned>(table->capabilityFlags[table->mouseSlot()]));
     releaseDevices(*table, *directInput);
     DestroyWindow(window);
     return 0;

@@ -9,7 +9,7 @@ namespace tarvik {
 namespace {
 
 class Polling : public testing::VirtualDevices {
-protected:
+  protected:
     void SetUp() override {
         VirtualDevices::SetUp();
         addPad("Stick", vc::Axis::kX | vc::Axis::kY | vc::Axis::kZ, 1, 32, 2);

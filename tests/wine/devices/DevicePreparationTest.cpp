@@ -7,8 +7,8 @@ namespace {
 
 using Preparation = testing::VirtualDevices;
 
-constexpr uint32_t kAllAxes = vc::Axis::kX | vc::Axis::kY | vc::Axis::kZ | vc::Axis::kRx |
-                              vc::Axis::kRy | vc::Axis::kRz;
+constexpr uint32_t kAllAxes =
+    vc::Axis::kX | vc::Axis::kY | vc::Axis::kZ | vc::Axis::kRx | vc::Axis::kRy | vc::Axis::kRz;
 
 TEST_F(Preparation, FormatsCooperativeLevelsAndWindow) {
     addPads(2);
@@ -20,7 +20,8 @@ TEST_F(Preparation, FormatsCooperativeLevelsAndWindow) {
         EXPECT_EQ(calls.setDataFormat, 1u);
         EXPECT_EQ(calls.dataFormat, vc::kJoystick2);
         EXPECT_EQ(calls.setCooperativeLevel, 1u);
-        EXPECT_EQ(calls.cooperativeFlags, static_cast<uint32_t>(DISCL_EXCLUSIVE | DISCL_BACKGROUND));
+        EXPECT_EQ(calls.cooperativeFlags,
+                  static_cast<uint32_t>(DISCL_EXCLUSIVE | DISCL_BACKGROUND));
         EXPECT_EQ(calls.cooperativeFlags, 9u);
         EXPECT_EQ(calls.cooperativeWindow, expectedWindow);
         EXPECT_EQ(calls.enumObjects, 1u);
@@ -58,13 +59,13 @@ TEST_F(Preparation, EveryAxisObjectGetsTheRangeOfPlusMinusThousand) {
 
 TEST_F(Preparation, CapabilityFlagsFromTheObjects) {
     addPad("One slider", vc::Axis::kX | vc::Axis::kY, 1, 8, 0);
-    addPad("Two sliders and a hat", vc::Axis::kX | vc::Axis::kY | vc::Axis::kZ | vc::Axis::kRz,
-           2, 8, 1);
+    addPad("Two sliders and a hat", vc::Axis::kX | vc::Axis::kY | vc::Axis::kZ | vc::Axis::kRz, 2,
+           8, 1);
     addPad("Rotations and four hats", vc::Axis::kRx | vc::Axis::kRy, 0, 8, 4);
     mouse().setup.axes = 2;
     ASSERT_EQ(init(), DI_OK);
-    const uint32_t expected[] = {0x80 | 0x100 | 0x200, 0x80 | 0x100 | 0x1 | 0x8 | 0x200 | 0x400 | 0x10,
-                                 0x2 | 0x4 | 0x10};
+    const uint32_t expected[] = {0x80 | 0x100 | 0x200,
+                                 0x80 | 0x100 | 0x1 | 0x8 | 0x200 | 0x400 | 0x10, 0x2 | 0x4 | 0x10};
     for (int d = 0; d < 3; ++d) {
         EXPECT_EQ(table->capabilityFlags[2 * d], expected[d]) << d;
         EXPECT_EQ(table->capabilityFlags[2 * d + 1], expected[d]) << d;
@@ -106,11 +107,10 @@ TEST_F(Preparation, EveryFailingStepReturnsItsResult) {
          [](vc::Block& b) { b.controllers[1].setup.setDataFormatResult = 0x88780003; }, true,
          false},
         {"joystick SetCooperativeLevel",
-         [](vc::Block& b) { b.controllers[1].setup.setCooperativeLevelResult = 0x88780004; },
-         true, false},
-        {"joystick EnumObjects",
-         [](vc::Block& b) { b.controllers[1].setup.enumObjectsResult = 0x88780005; }, true,
+         [](vc::Block& b) { b.controllers[1].setup.setCooperativeLevelResult = 0x88780004; }, true,
          false},
+        {"joystick EnumObjects",
+         [](vc::Block& b) { b.controllers[1].setup.enumObjectsResult = 0x88780005; }, true, false},
         {"mouse CreateDevice", [](vc::Block& b) { b.mouse.setup.createDeviceResult = 0x88780006; },
          true, false},
         {"mouse SetDataFormat",

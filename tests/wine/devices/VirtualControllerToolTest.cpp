@@ -34,8 +34,8 @@ ProgramRun runProgram(const std::string& commandLine) {
     startup.hStdInput = nullptr;
     PROCESS_INFORMATION process{};
     std::string line = commandLine;
-    const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE,
-                                        0, nullptr, nullptr, &startup, &process);
+    const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
     CloseHandle(writeEnd);
     if (started) {
         char buffer[512];

@@ -24,7 +24,7 @@ inline vc::VirtualControllerClient& virtualController() {
 }
 
 class VirtualDevices : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         virtualController();
         window = CreateWindowExA(0, "STATIC", "device tests", WS_POPUP, 0, 0, 10, 10, nullptr,
@@ -57,7 +57,9 @@ protected:
     }
 
     HRESULT init() { return initDevices(*table, *directInput, window, currentBlock); }
-    std::string productName(int slot) const { return directInput->descriptions[slot].tszProductName; }
+    std::string productName(int slot) const {
+        return directInput->descriptions[slot].tszProductName;
+    }
 
     static inline HWND window = nullptr;
     std::unique_ptr<DeviceTable> table = std::make_unique<DeviceTable>();
