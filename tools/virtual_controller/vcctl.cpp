@@ -19,7 +19,8 @@ const char* const kUsage =
     "  mouse move DX DY         relative motion, read once\n"
     "  mouse wheel NOTCHES      120 units per notch\n"
     "  mouse button B down|up   mouse button B (1-8)\n"
-    "  controllers N            N attached controllers (0-8; takes effect at the next start)\n"
+    "  controllers N            N attached controllers (0-8; seen by programs started later)\n"
+    "  hold                     keep the block and its set-up alive until ended\n"
     "  demo                     back to the one demo controller and the mouse\n"
     "  show                     print the devices and their state\n";
 
@@ -131,6 +132,11 @@ int run(vc::VirtualControllerClient& client, int controller, int argc, char** ar
     }
     if (std::strcmp(command, "demo") == 0 && argc == 1) {
         vc::fillDemo(client.block());
+        return 0;
+    }
+    if (std::strcmp(command, "hold") == 0 && argc == 1) {
+        // The block lives as long as some process has it open.
+        Sleep(INFINITE);
         return 0;
     }
     if (std::strcmp(command, "show") == 0 && argc == 1) {
