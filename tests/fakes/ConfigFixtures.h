@@ -26,12 +26,9 @@ inline std::unique_ptr<DeviceTable> makeDeviceTable(int joysticks) {
     auto table = std::make_unique<DeviceTable>();
     table->deviceCount = joysticks;
     table->lastDeviceIndex = joysticks > 0 ? joysticks - 1 : 0;
+    // As the device layer leaves them: every hat centred, the mouse's too.
     for (int slot = 0; slot < kDeviceSlots; ++slot) {
         for (uint32_t& pov : table->states[slot].pov) pov = kPovCentred;
-    }
-    // The mouse slot's hats are never written by the device layer.
-    if (table->mouseSlot() < kDeviceSlots) {
-        for (uint32_t& pov : table->states[table->mouseSlot()].pov) pov = 0;
     }
     return table;
 }

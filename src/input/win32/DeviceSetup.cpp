@@ -1,0 +1,164 @@
+#include "input/CapabilityRules.h"
+#include "input/EnumerationLimit.h"
+#include "input/MouseFolding.h"
+#include "input/win32/DeviceLayer.h"
+#include "input/win32/FailureReport.h"
+#include "input/win32/ObjectKinds.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr int32_t kAxisRangeMin = -1000;
+constexpr int32_t kAxisRangeMax = 1000;
+
+// What the enumeration callbacks need; DirectInput hands it back to them.
+struct SetupContext {
+    DeviceTable& table;
+    DirectInputTables& directInput;
+    int& currentBlock;
+};
+
+BOOL CALLBACK takeController(LPCDIDEVICEINSTANCEA instance, LPVOID reference) {
+    SetupContext& context = *static_cast<SetupContext*>(reference);
+    DeviceTable& table = context.table;
+    const int n = table.deviceCount;
+    if (n >= kMaxJoysticks) return DIENUM_STOP;
+
+    IDirectInputDevice8A*& row = context.directInput.devices[2 * n];
+    const HRESULT result =
+        context.directInput.directInput->CreateDevice(instance->guidInstance, &row, nullptr);
+    if (FAILED(result)) {
+        // A controller that cannot be opened is skipped and takes no slot.
+        reportFailure("CreateDevice", result);
+        row = nullptr;
+        return DIENUM_CONTINUE;
+    }
+    context.directInput.devices[2 * n + 1] = row;
+    table.lastDeviceIndex = n;
+    table.deviceCount = n + 1;
+    return table.deviceCount >= kMaxJoysticks ? DIENUM_STOP : DIENUM_CONTINUE;
+}
+
+BOOL CALLBACK prepareObject(LPCDIDEVICEOBJECTINSTANCEA object, LPVOID reference) {
+    SetupContext& context = *static_cast<SetupContext*>(reference);
+    const int slot = context.currentBlock;
+    if (slot < 0 || slot + 1 >= kDeviceSlots) return DIENUM_STOP;
+
+    if (isAxisObject(object->dwType)) {
+        DIPROPRANGE range{};
+        range.diph.dwSize = sizeof(DIPROPRANGE);
+        range.diph.dwHeaderSize = sizeof(DIPROPHEADER);
+        range.diph.dwObj = object->dwType;
+        range.diph.dwHow = DIPH_BYID;
+        range.lMin = kAxisRangeMin;
+        range.lMax = kAxisRangeMax;
+        const HRESULT result =
+            context.directInput.devices[slot]->SetProperty(DIPROP_RANGE, &range.diph);
+        if (FAILED(result)) {
+            // The device's remaining objects go uncounted; set-up goes on.
+            reportFailure("SetProperty(DIPROP_RANGE)", result);
+            return DIENUM_STOP;
+        }
+    }
+    uint32_t* flags = context.table.capabilityFlags;
+    flags[slot] = addObjectFlag(flags[slot], objectKindOf(object->guidType));
+    flags[slot + 1] = flags[slot];
+    return DIENUM_CONTINUE;
+}
+
+// Description and capability rows of one device, as far as it answers.
+void describe(IDirectInputDevice8A* device, DirectInputTables& directInput, int slot) {
+    directInput.descriptions[slot] = DIDEVICEINSTANCEA{};
+    directInput.descriptions[slot].dwSize = sizeof(DIDEVICEINSTANCEA);
+    device->GetDeviceInfo(&directInput.descriptions[slot]);
+    directInput.capabilities[slot] = DIDEVCAPS{};
+    directInput.capabilities[slot].dwSize = sizeof(DIDEVCAPS);
+    device->GetCapabilities(&directInput.capabilities[slot]);
+}
+
+HRESULT prepareJoystick(SetupContext& context, HWND window, int joystick) {
+    const int slot = 2 * joystick;
+    DirectInputTables& directInput = context.directInput;
+    IDirectInputDevice8A* device = directInput.devices[slot];
+    context.currentBlock = slot;
+
+    describe(device, directInput, slot);
+    directInput.descriptions[slot + 1] = directInput.descriptions[slot];
+    directInput.capabilities[slot + 1] = directInput.capabilities[slot];
+    // Until its first successful poll the joystick reads at rest.
+    centreHats(context.table.states[slot]);
+    centreHats(context.table.states[slot + 1]);
+
+    HRESULT result = device->SetDataFormat(&c_dfDIJoystick2);
+    if (FAILED(result)) return reportFailure("SetDataFormat(joystick)", result);
+    result = device->SetCooperativeLevel(window, DISCL_EXCLUSIVE | DISCL_BACKGROUND);
+    if (FAILED(result)) return reportFailure("SetCooperativeLevel(joystick)", result);
+    result = device->EnumObjects(prepareObject, &context, DIDFT_ALL);
+    if (FAILED(result)) return reportFailure("EnumObjects", result);
+    return DI_OK;
+}
+
+HRESULT prepareMouse(DeviceTable& table, DirectInputTables& directInput, HWND window) {
+    HRESULT result =
+        directInput.directInput->CreateDevice(GUID_SysMouse, &directInput.mouse, nullptr);
+    if (FAILED(result)) {
+        directInput.mouse = nullptr;
+        return reportFailure("CreateDevice(mouse)", result);
+    }
+    IDirectInputDevice8A* mouse = directInput.mouse;
+    result = mouse->SetDataFormat(&c_dfDIMouse2);
+    if (FAILED(result)) return reportFailure("SetDataFormat(mouse)", result);
+    result = mouse->SetCooperativeLevel(window, DISCL_NONEXCLUSIVE | DISCL_BACKGROUND);
+    if (FAILED(result)) return reportFailure("SetCooperativeLevel(mouse)", result);
+
+    const int slot = table.mouseSlot();
+    describe(mouse, directInput, slot);
+    table.capabilityFlags[slot] = mouseCapabilityFlags(directInput.capabilities[slot].dwAxes);
+    centreHats(table.states[slot]);
+    mouse->Acquire();
+    return DI_OK;
+}
+
+}  // namespace
+
+HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND window,
+                    int& currentBlock) {
+    HRESULT result =
+        DirectInput8Create(GetModuleHandleA(nullptr), DIRECTINPUT_VERSION, IID_IDirectInput8A,
+                           reinterpret_cast<void**>(&directInput.directInput), nullptr);
+    if (FAILED(result)) {
+        directInput.directInput = nullptr;
+        return reportFailure("DirectInput8Create", result);
+    }
+    SetupContext context{table, directInput, currentBlock};
+    result = directInput.directInput->EnumDevices(DI8DEVCLASS_GAMECTRL, takeController, &context,
+                                                  DIEDFL_ATTACHEDONLY);
+    if (FAILED(result)) return reportFailure("EnumDevices", result);
+
+    for (int d = 0; d < table.deviceCount; ++d) {
+        result = prepareJoystick(context, window, d);
+        if (FAILED(result)) return result;
+    }
+    return prepareMouse(table, directInput, window);
+}
+
+void releaseDevices(DeviceTable& table, DirectInputTables& directInput) {
+    const int count = table.deviceCount < kMaxJoysticks ? table.deviceCount : kMaxJoysticks;
+    for (int d = 0; d < count; ++d) {
+        IDirectInputDevice8A*& device = directInput.devices[2 * d];
+        if (device != nullptr) {
+            device->Unacquire();
+            device->Release();
+        }
+        // The shifted slot names the same device: no dangling copy stays.
+        device = nullptr;
+        directInput.devices[2 * d + 1] = nullptr;
+    }
+    if (directInput.directInput != nullptr) {
+        directInput.directInput->Release();
+        directInput.directInput = nullptr;
+    }
+}
+
+}  // namespace tarvik

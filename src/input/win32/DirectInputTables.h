@@ -1,0 +1,34 @@
+#pragma once
+// What the device layer keeps of DirectInput, slot by slot, beside the
+// DeviceTable the engine reads. One instance lives for the whole process.
+
+#include <cstddef>
+
+#include "input/DeviceState.h"
+#include "input/MouseFolding.h"
+#include "input/win32/DirectInput.h"
+
+namespace tarvik {
+
+struct DirectInputTables {
+    IDirectInput8A* directInput;
+    // Rows 2d and 2d + 1 hold joystick d; the mouse's row and the rows of
+    // absent devices are null.
+    IDirectInputDevice8A* devices[kDeviceSlots];
+    DIDEVICEINSTANCEA descriptions[kDeviceSlots];  // product name for the window
+    DIDEVCAPS capabilities[kDeviceSlots];          // axis, button and hat counts
+    IDirectInputDevice8A* mouse;
+    MouseState mouseState;
+};
+
+static_assert(sizeof(DIDEVICEINSTANCEA) == 580);
+static_assert(sizeof(DIDEVCAPS) == 44);
+static_assert(sizeof(DIJOYSTATE2) == sizeof(DeviceState));
+static_assert(offsetof(DIJOYSTATE2, rglSlider) == offsetof(DeviceState, axes) + 24);
+static_assert(offsetof(DIJOYSTATE2, rgdwPOV) == offsetof(DeviceState, pov));
+static_assert(offsetof(DIJOYSTATE2, rgbButtons) == offsetof(DeviceState, buttons));
+static_assert(sizeof(DIMOUSESTATE2) == sizeof(MouseState));
+static_assert(offsetof(DIMOUSESTATE2, lZ) == offsetof(MouseState, z));
+static_assert(offsetof(DIMOUSESTATE2, rgbButtons) == offsetof(MouseState, buttons));
+
+}  // namespace tarvik

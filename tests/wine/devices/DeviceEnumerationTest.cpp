@@ -1,0 +1,102 @@
+#include "VirtualDeviceFixture.h"
+
+namespace tarvik {
+namespace {
+
+using Enumeration = testing::VirtualDevices;
+
+constexpr const char* kMouseName = "Virtual system mouse";
+
+TEST_F(Enumeration, NoControllerPutsTheMouseInSlotZero) {
+    EXPECT_EQ(init(), DI_OK);
+    // What answered is the virtual DirectInput, asked as specified.
+    EXPECT_EQ(block().directInput.create, 1u);
+    EXPECT_EQ(block().directInput.version, 0x0800u);
+    EXPECT_EQ(block().directInput.enumDeviceClass, static_cast<uint32_t>(DI8DEVCLASS_GAMECTRL));
+    EXPECT_EQ(block().directInput.enumFlags, static_cast<uint32_t>(DIEDFL_ATTACHEDONLY));
+
+    EXPECT_EQ(table->deviceCount, 0);
+    EXPECT_EQ(table->lastDeviceIndex, 0);
+    EXPECT_EQ(currentBlock, 8);  // no joystick: the working slot was never used
+    for (IDirectInputDevice8A* row : directInput->devices) EXPECT_EQ(row, nullptr);
+    ASSERT_NE(directInput->mouse, nullptr);
+    EXPECT_EQ(productName(0), kMouseName);
+    EXPECT_EQ(table->capabilityFlags[0], 0x181u);
+    EXPECT_EQ(mouse().calls.acquire, 1u);
+}
+
+TEST_F(Enumeration, OneControllerTakesSlotsZeroAndOneAndTheMouseSlotTwo) {
+    addPad("Only pad");
+    EXPECT_EQ(init(), DI_OK);
+    EXPECT_EQ(table->deviceCount, 1);
+    EXPECT_EQ(table->lastDeviceIndex, 0);
+    EXPECT_EQ(currentBlock, 0);
+    ASSERT_NE(directInput->devices[0], nullptr);
+    EXPECT_EQ(directInput->devices[1], directInput->devices[0]);
+    EXPECT_EQ(directInput->devices[2], nullptr);
+    EXPECT_EQ(productName(0), "Only pad");
+    EXPECT_EQ(productName(1), "Only pad");
+    EXPECT_EQ(productName(2), kMouseName);
+    EXPECT_EQ(table->mouseSlot(), 2);
+
+    mouse().input.mouseMotion[0] = 7;
+    EXPECT_EQ(pollMouse(*table, *directInput), 0);
+    EXPECT_EQ(table->states[2].axes[0], 35);
+    EXPECT_EQ(table->states[3].axes[0], 0);  // the mouse has no shifted slot
+}
+
+TEST_F(Enumeration, ThreeControllersInEnumerationOrder) {
+    addPad("First", vc::Axis::kX, 0, 4);
+    addPad("Second", vc::Axis::kX, 0, 5);
+    addPad("Third", vc::Axis::kX, 0, 6);
+    EXPECT_EQ(init(), DI_OK);
+    EXPECT_EQ(table->deviceCount, 3);
+    EXPECT_EQ(table->lastDeviceIndex, 2);
+    EXPECT_EQ(currentBlock, 4);
+    const char* names[] = {"First", "Second", "Third"};
+    for (int d = 0; d < 3; ++d) {
+        SCOPED_TRACE(d);
+        ASSERT_NE(directInput->devices[2 * d], nullptr);
+        EXPECT_EQ(directInput->devices[2 * d + 1], directInput->devices[2 * d]);
+        EXPECT_EQ(productName(2 * d), names[d]);
+        EXPECT_EQ(productName(2 * d + 1), names[d]);
+        EXPECT_EQ(directInput->capabilities[2 * d].dwButtons, 4u + d);
+        EXPECT_EQ(directInput->capabilities[2 * d + 1].dwButtons, 4u + d);
+    }
+    EXPECT_EQ(directInput->devices[6], nullptr);
+    EXPECT_EQ(productName(6), kMouseName);
+    EXPECT_EQ(table->mouseSlot(), 6);
+}
+
+TEST_F(Enumeration, EightControllersAreCutToSixSoTheMouseKeepsItsSlot) {
+    addPads(8);
+    EXPECT_EQ(init(), DI_OK);
+    EXPECT_EQ(table->deviceCount, 6);
+    EXPECT_EQ(table->lastDeviceIndex, 5);
+    EXPECT_EQ(currentBlock, 10);
+    EXPECT_EQ(productName(10), "Pad 5");
+    EXPECT_EQ(productName(11), "Pad 5");
+    // The seventh and eighth are never opened.
+    EXPECT_EQ(controller(6).calls.createDevice, 0u);
+    EXPECT_EQ(controller(7).calls.createDevice, 0u);
+    EXPECT_EQ(directInput->devices[12], nullptr);
+    EXPECT_EQ(productName(12), kMouseName);
+    EXPECT_EQ(table->capabilityFlags[12], 0x181u);
+    EXPECT_EQ(directInput->devices[13], nullptr);
+}
+
+TEST_F(Enumeration, ControllerThatCannotBeOpenedIsSkippedAndTakesNoPlace) {
+    addPads(8);
+    controller(1).setup.createDeviceResult = DIERR_DEVICENOTREG;
+    EXPECT_EQ(init(), DI_OK);
+    EXPECT_EQ(controller(1).calls.createDevice, 1u);
+    EXPECT_EQ(table->deviceCount, 6);
+    EXPECT_EQ(table->lastDeviceIndex, 5);
+    const char* expected[] = {"Pad 0", "Pad 2", "Pad 3", "Pad 4", "Pad 5", "Pad 6"};
+    for (int d = 0; d < 6; ++d) EXPECT_EQ(productName(2 * d), expected[d]) << d;
+    EXPECT_EQ(controller(7).calls.createDevice, 0u);
+    EXPECT_EQ(productName(12), kMouseName);
+}
+
+}  // namespace
+}  // namespace tarvik

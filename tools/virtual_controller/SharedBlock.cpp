@@ -1,0 +1,32 @@
+#include "SharedBlock.h"
+
+#include <windows.h>
+
+namespace vc {
+
+namespace {
+
+Block* openBlock() {
+    char name[128];
+    const DWORD length = GetEnvironmentVariableA(kNameVariable, name, sizeof name);
+    if (length == 0 || length >= sizeof name) lstrcpynA(name, kDefaultName, sizeof name);
+    HANDLE mapping =
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(Block), name);
+    void* view = mapping != nullptr
+                     ? MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Block))
+                     : nullptr;
+    // Without shared memory the demo device still works, just unscripted.
+    static Block privateBlock;
+    Block* block = view != nullptr ? static_cast<Block*>(view) : &privateBlock;
+    if (block->magic != kMagic) fillDemo(*block);
+    return block;
+}
+
+}  // namespace
+
+Block& sharedBlock() {
+    static Block* const block = openBlock();
+    return *block;
+}
+
+}  // namespace vc

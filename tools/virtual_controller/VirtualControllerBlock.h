@@ -1,0 +1,181 @@
+#pragma once
+// The shared-memory block through which tests and scripts drive the virtual
+// DirectInput 8 (dinput8.dll). The DLL reads the devices' set-up and state
+// from it at every call and writes the calls it receives back into it.
+// Plain data only: the same layout is mapped by several processes.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace vc {
+
+// The block's name comes from this environment variable, so parallel test
+// programs each drive their own; without it the default name is used.
+constexpr const char* kNameVariable = "TARVIK_VIRTUAL_CONTROLLER";
+constexpr const char* kDefaultName = "TarvikVirtualController";
+constexpr uint32_t kMagic = 0x54564331;  // "TVC1"
+
+constexpr int kMaxControllers = 8;
+constexpr int kAxes = 8;  // X, Y, Z, Rx, Ry, Rz, slider 0, slider 1
+constexpr int kHats = 4;
+constexpr int kButtons = 128;
+constexpr int kMouseButtons = 8;
+constexpr uint32_t kHatCentred = 0xFFFFFFFFu;
+
+// Axis bits of ControllerSetup::axes, in joystick state order.
+namespace Axis {
+constexpr uint32_t kX = 1u << 0;
+constexpr uint32_t kY = 1u << 1;
+constexpr uint32_t kZ = 1u << 2;
+constexpr uint32_t kRx = 1u << 3;
+constexpr uint32_t kRy = 1u << 4;
+constexpr uint32_t kRz = 1u << 5;
+}  // namespace Axis
+
+// Which predefined data format a device was given.
+enum DataFormat : uint32_t { kNoFormat = 0, kJoystick2 = 1, kMouse2 = 2, kOtherFormat = 3 };
+
+// What a device is and which of its calls fail. Results are HRESULTs;
+// 0 lets the call succeed.
+struct DeviceSetup {
+    char name[64];
+    uint32_t axes;     // Axis bits (controllers); the mouse's axis count (1..3)
+    uint32_t sliders;  // 0..2
+    uint32_t buttons;  // 0..128 (mouse 0..8)
+    uint32_t hats;     // 0..4
+    int32_t createDeviceResult;
+    int32_t setDataFormatResult;
+    int32_t setCooperativeLevelResult;
+    int32_t enumObjectsResult;
+    int32_t refuseRangeAxis;  // state-order axis (0..7) whose range setting fails; -1 none
+    uint32_t pollLost;        // so many coming Poll calls report lost input
+    uint32_t acquireLost;     // so many coming Acquire calls report lost input
+    uint32_t stateLost;       // so many coming GetDeviceState calls report lost input
+    int32_t pollSuccess;      // what a good Poll returns: 0, or 1 for "no polling needed"
+};
+static_assert(sizeof(DeviceSetup) == 116);
+
+// The device's current input. Controller axes are positions from -1000
+// (left, up) to +1000, reported in whatever range the program set. The
+// mouse's motion accumulates here and each read takes it away.
+struct DeviceInput {
+    int32_t axes[kAxes];
+    uint32_t hats[kHats];  // hundredths of a degree, or kHatCentred
+    uint8_t buttons[kButtons];
+    int32_t mouseMotion[3];  // X, Y, wheel
+};
+static_assert(sizeof(DeviceInput) == 188);
+
+// What the device was asked, for tests to check.
+struct DeviceCalls {
+    uint32_t createDevice;
+    uint32_t getDeviceInfo;
+    uint32_t getCapabilities;
+    uint32_t setDataFormat;
+    uint32_t dataFormat;  // DataFormat of the last SetDataFormat
+    uint32_t setCooperativeLevel;
+    uint32_t cooperativeFlags;
+    uint32_t pad0;
+    uint64_t cooperativeWindow;
+    uint32_t enumObjects;
+    uint32_t enumObjectsFlags;
+    uint32_t objectsEnumerated;
+    uint32_t setRange;      // DIPROP_RANGE settings attempted
+    uint32_t rangeSetAxes;  // bit per state-order axis whose range was set
+    int32_t rangeMin[kAxes];
+    int32_t rangeMax[kAxes];
+    uint32_t acquire;
+    uint32_t unacquire;
+    uint32_t poll;
+    uint32_t getDeviceState;
+    uint32_t lastStateSize;
+    uint32_t released;  // 1 once the program let go of its last reference
+    uint32_t pad1;
+};
+static_assert(sizeof(DeviceCalls) == 152);
+
+struct Device {
+    DeviceSetup setup;
+    DeviceInput input;
+    DeviceCalls calls;
+};
+
+struct DirectInputCalls {
+    uint32_t create;
+    uint32_t version;
+    uint32_t enumDevices;
+    uint32_t enumDeviceClass;
+    uint32_t enumFlags;
+    uint32_t released;
+};
+
+struct Block {
+    uint32_t magic;
+    uint32_t controllerCount;  // 0..kMaxControllers attached controllers
+    int32_t createResult;      // DirectInput8Create fails with it when not 0
+    int32_t enumDevicesResult;
+    DirectInputCalls directInput;
+    Device controllers[kMaxControllers];
+    Device mouse;
+};
+static_assert(offsetof(Block, controllers) == 40);
+static_assert(sizeof(Device) == 456);
+static_assert(offsetof(Device, calls) == 304);
+static_assert(sizeof(Block) == 40 + 9 * 456);
+
+// Mouse motion is added by one process and taken by another.
+inline void addMotion(int32_t& motion, int32_t amount) {
+    __atomic_fetch_add(&motion, amount, __ATOMIC_SEQ_CST);
+}
+inline int32_t takeMotion(int32_t& motion) {
+    return __atomic_exchange_n(&motion, 0, __ATOMIC_SEQ_CST);
+}
+
+inline void copyName(char (&to)[64], const char* name) {
+    const size_t length = std::min(std::strlen(name), sizeof to - 1);
+    std::memcpy(to, name, length);
+    to[length] = '\0';
+}
+
+// A device at rest: centred axes and hats, nothing pressed, nothing failing.
+inline void resetDevice(Device& device, const char* name) {
+    std::memset(&device, 0, sizeof device);
+    copyName(device.setup.name, name);
+    device.setup.refuseRangeAxis = -1;
+    for (uint32_t& hat : device.input.hats) hat = kHatCentred;
+}
+
+// A controller with the given axes, sliders, buttons and hats; when all
+// places are taken the last one is set up anew.
+inline Device& addController(Block& block, const char* name, uint32_t axes, uint32_t sliders,
+                             uint32_t buttons, uint32_t hats) {
+    if (block.controllerCount >= static_cast<uint32_t>(kMaxControllers)) {
+        block.controllerCount = kMaxControllers - 1;
+    }
+    Device& device = block.controllers[block.controllerCount++];
+    resetDevice(device, name);
+    device.setup.axes = axes;
+    device.setup.sliders = sliders;
+    device.setup.buttons = buttons;
+    device.setup.hats = hats;
+    return device;
+}
+
+// No controller, a three-axis eight-button mouse, nothing recorded.
+inline void resetBlock(Block& block) {
+    std::memset(&block, 0, sizeof block);
+    resetDevice(block.mouse, "Virtual system mouse");
+    block.mouse.setup.axes = 3;
+    block.mouse.setup.buttons = kMouseButtons;
+    block.magic = kMagic;
+}
+
+// The demo device a run without a real controller gets.
+inline void fillDemo(Block& block) {
+    resetBlock(block);
+    addController(block, "Tarvik virtual controller", Axis::kX | Axis::kY | Axis::kZ, 1, 12, 1);
+}
+
+}  // namespace vc

@@ -1,0 +1,94 @@
+#pragma once
+// Opens the virtual controller's shared block from a test or a script and
+// sets the devices' state. Header-only; Windows only.
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "VirtualControllerBlock.h"
+
+namespace vc {
+
+class VirtualControllerClient {
+  public:
+    VirtualControllerClient() = default;
+    VirtualControllerClient(const VirtualControllerClient&) = delete;
+    VirtualControllerClient& operator=(const VirtualControllerClient&) = delete;
+    ~VirtualControllerClient() { close(); }
+
+    // Gives this process (and the programs it starts) a block of its own
+    // name, so that parallel test programs do not share one.
+    static void useOwnBlock(const char* prefix) {
+        char name[96];
+        std::snprintf(name, sizeof name, "%s-%lu", prefix,
+                      static_cast<unsigned long>(GetCurrentProcessId()));
+        SetEnvironmentVariableA(kNameVariable, name);
+    }
+
+    // Opens the block the environment names, creating it with the demo
+    // device when nobody has yet. False when the system refuses.
+    bool open() {
+        close();
+        char name[128];
+        const DWORD length = GetEnvironmentVariableA(kNameVariable, name, sizeof name);
+        if (length == 0 || length >= sizeof name) lstrcpynA(name, kDefaultName, sizeof name);
+        mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      sizeof(Block), name);
+        if (mapping_ == nullptr) return false;
+        block_ =
+            static_cast<Block*>(MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Block)));
+        if (block_ == nullptr) {
+            close();
+            return false;
+        }
+        if (block_->magic != kMagic) fillDemo(*block_);
+        return true;
+    }
+
+    void close() {
+        if (block_ != nullptr) UnmapViewOfFile(block_);
+        if (mapping_ != nullptr) CloseHandle(mapping_);
+        block_ = nullptr;
+        mapping_ = nullptr;
+    }
+
+    Block& block() { return *block_; }
+    Device& controller(int index) { return block_->controllers[index]; }
+    Device& mouse() { return block_->mouse; }
+
+    // Buttons and hats count from 0; `pressed` sets the 0x80 bit.
+    void setButton(int controller, int button, bool pressed) {
+        if (!validController(controller) || button < 0 || button >= kButtons) return;
+        block_->controllers[controller].input.buttons[button] = pressed ? 0x80 : 0;
+    }
+    // `axis` in state order (0 X .. 5 Rz, 6 and 7 the sliders); position
+    // -1000 .. +1000.
+    void setAxis(int controller, int axis, int32_t position) {
+        if (!validController(controller) || axis < 0 || axis >= kAxes) return;
+        block_->controllers[controller].input.axes[axis] = position;
+    }
+    // Hundredths of a degree clockwise from north, or kHatCentred.
+    void setHat(int controller, int hat, uint32_t hundredths) {
+        if (!validController(controller) || hat < 0 || hat >= kHats) return;
+        block_->controllers[controller].input.hats[hat] = hundredths;
+    }
+    // Adds motion that the next read of the mouse takes.
+    void moveMouse(int32_t dx, int32_t dy, int32_t wheel) {
+        addMotion(block_->mouse.input.mouseMotion[0], dx);
+        addMotion(block_->mouse.input.mouseMotion[1], dy);
+        addMotion(block_->mouse.input.mouseMotion[2], wheel);
+    }
+    void setMouseButton(int button, bool pressed) {
+        if (button < 0 || button >= kMouseButtons) return;
+        block_->mouse.input.buttons[button] = pressed ? 0x80 : 0;
+    }
+
+  private:
+    bool validController(int index) const { return index >= 0 && index < kMaxControllers; }
+
+    HANDLE mapping_ = nullptr;
+    Block* block_ = nullptr;
+};
+
+}  // namespace vc
