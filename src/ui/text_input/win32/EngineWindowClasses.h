@@ -1,0 +1,44 @@
+#pragma once
+// The two windows the engine opens itself: the text-input grid "JoyString"
+// and the function-key selector "JoyF". Start-up registers their classes
+// with these procedures; the polling thread draws them through the views.
+
+#include <windows.h>
+
+#include "shell/AppState.h"
+#include "ui/text_input/FunctionKeySelector.h"
+#include "ui/text_input/TextInputStep.h"
+
+namespace tarvik {
+
+// The state the two procedures read and write; set once before the
+// classes are used.
+void bindEngineWindows(AppState& state);
+
+LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Draws on the open text-input window (state.engine.stringWindow).
+class Win32TextInputView final : public TextInputView {
+  public:
+    explicit Win32TextInputView(AppState& state) : state_(state) {}
+    void invertHighlight(int column, int row) override;
+    void drawEchoBox(const uint8_t (&echoLine)[kEchoLength]) override;
+    void destroyWindow() override;
+
+  private:
+    AppState& state_;
+};
+
+// Acts on the open selector window (state.engine.fSelectWindow).
+class Win32FunctionKeySelectorView final : public FunctionKeySelectorView {
+  public:
+    explicit Win32FunctionKeySelectorView(AppState& state) : state_(state) {}
+    void destroyWindow() override;
+    void setCaption(const char* label) override;
+
+  private:
+    AppState& state_;
+};
+
+}  // namespace tarvik
