@@ -109,13 +109,13 @@ void expectLiveDialog(const char* name, const TemplateDialog& want) {
     EXPECT_EQ(index, want.controls.size()) << name;
 }
 
-TEST(DialogWindow, NameOpensAsSpecified) {
+TEST(DialogWindow, NameOpensWithEveryControlInPlace) {
     expectLiveDialog(DIALOG_NAME, expectedName());
 }
-TEST(DialogWindow, ShiftOpensAsSpecified) {
+TEST(DialogWindow, ShiftOpensWithEveryControlInPlace) {
     expectLiveDialog(DIALOG_SHIFT, expectedShift());
 }
-TEST(DialogWindow, CopyOpensAsSpecified) {
+TEST(DialogWindow, CopyOpensWithEveryControlInPlace) {
     expectLiveDialog(DIALOG_COPY, expectedCopy());
 }
 
