@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "engine/HeldInput.h"
 #include "platform/WindowHandle.h"
 #include "ui/text_input/TextInputState.h"
 
@@ -30,6 +31,9 @@ struct EngineState {
     TextInputState textInput;
 
     WindowHandle fSelectWindow = kNoWindow;
+
+    // What the engine holds down, let go of when the mapping stops.
+    HeldInput heldInput{};
 };
 
 }  // namespace tarvik

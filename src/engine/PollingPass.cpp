@@ -1,0 +1,71 @@
+#include "engine/PollingPass.h"
+
+#include "engine/ControlEvaluation.h"
+#include "engine/ShiftButton.h"
+
+namespace tarvik {
+
+namespace {
+
+void serveStringWindow(PollingContext& context) {
+    AppState& state = context.state;
+    EngineState& engine = state.engine;
+    LearningContext learning{state.config, state.devices, context.source, state.selection,
+                             context.learningView};
+    TextInputContext text{engine.textInput, context.textInputView, context.keys, context.platform};
+    if (serveTextInput(learning, text, engine.stringBlock) == TextInputOutcome::kClosed) {
+        engine.stringWindow = kNoWindow;
+    }
+}
+
+void countSelectorDown(PollingContext& context) {
+    AppState& state = context.state;
+    FunctionKeySelectorContext selector{state.functionKeys, context.selectorView, context.keys,
+                                        context.platform};
+    if (functionKeyCountdownStep(selector) == SelectorOutcome::kClosed) {
+        state.engine.fSelectWindow = kNoWindow;
+    }
+}
+
+void mapDevices(PollingContext& context) {
+    AppState& state = context.state;
+    const ConfigHeader& header = state.config.header;
+    context.host.waitForTrigger(kTriggerWaitMs);
+    // A shift setting that names no real slot is never read.
+    if (shiftButtonActive(header)) context.source.pollJoystick(shiftSlot(header));
+    context.source.pollMouse();
+    const bool shifted = shiftHeld(header, state.devices);
+
+    EvaluationContext evaluation{state.config, state.devices, context.source, context.executor};
+    const int mouseBlock = state.devices.mouseSlot();
+    // deviceCount comes from the device layer, which takes at most six
+    // joysticks; the bound only keeps a damaged count inside the tables.
+    for (int device = 0; device < state.devices.deviceCount && device < kDeviceSlots / 2;
+         ++device) {
+        evaluateBlock(evaluation, deviceBlock(device, shifted));
+        evaluateBlock(evaluation, mouseBlock);
+    }
+}
+
+}  // namespace
+
+void pollingPass(PollingContext& context) {
+    AppState& state = context.state;
+    EngineState& engine = state.engine;
+    context.host.dispatchWindowMessages();
+
+    if (engine.stringWindow != kNoWindow) serveStringWindow(context);
+    if (engine.fSelectWindow != kNoWindow) countSelectorDown(context);
+
+    if (state.configWindow.load() == kNoWindow && engine.stringWindow == kNoWindow) {
+        mapDevices(context);
+    } else {
+        context.platform.sleepMs(kIdlePassMs);
+    }
+}
+
+void runPolling(PollingContext& context) {
+    while (context.state.runFlag.load() != 0) pollingPass(context);
+}
+
+}  // namespace tarvik

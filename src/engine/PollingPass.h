@@ -1,0 +1,58 @@
+#pragma once
+// One pass of the polling thread: serve the text-input window, count the
+// function-key selector down, then either map every device once or idle
+// while a window that edits or steers the engine is open.
+
+#include <cstdint>
+
+#include "engine/ActionMode.h"
+#include "engine/ControlLearning.h"
+#include "engine/KeySender.h"
+#include "input/DeviceState.h"
+#include "platform/Platform.h"
+#include "shell/AppState.h"
+#include "ui/text_input/FunctionKeySelector.h"
+#include "ui/text_input/TextInputStep.h"
+
+namespace tarvik {
+
+// Pass pacing between mapping passes, at most this long.
+constexpr uint32_t kTriggerWaitMs = 10;
+// Length of a pass while the configuration or the text-input window is open.
+constexpr uint32_t kIdlePassMs = 200;
+
+// What the thread itself provides around the pass.
+class PollingHost {
+  public:
+    virtual ~PollingHost() = default;
+    // Waits on the thread's "trigger" event, at most `timeoutMs`.
+    virtual void waitForTrigger(uint32_t timeoutMs) = 0;
+    // Handles the messages waiting for the windows this thread owns, so they
+    // repaint when uncovered and never look hung.
+    virtual void dispatchWindowMessages() = 0;
+};
+
+struct PollingContext {
+    AppState& state;
+    DeviceSource& source;
+    ActionExecutor& executor;
+    KeySender& keys;
+    Platform& platform;
+    TextInputView& textInputView;
+    FunctionKeySelectorView& selectorView;
+    LearningView& learningView;
+    PollingHost& host;
+};
+
+void pollingPass(PollingContext& context);
+
+// Passes until runFlag is cleared.
+void runPolling(PollingContext& context);
+
+// The block device `device` is evaluated in: its shifted one while the shift
+// button is held.
+constexpr int deviceBlock(int device, bool shifted) {
+    return 2 * device + (shifted ? 1 : 0);
+}
+
+}  // namespace tarvik

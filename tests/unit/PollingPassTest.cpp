@@ -1,0 +1,340 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/ActionExecution.h"
+#include "engine/PollingPass.h"
+#include "fakes/ConfigFixtures.h"
+#include "fakes/RecordingEngineWindows.h"
+#include "fakes/RecordingPlatform.h"
+
+namespace tarvik {
+namespace {
+
+using Log = std::vector<std::string>;
+
+// Every poll, action, wait and drawing goes into the platform's log, so the
+// order of one pass reads as one sequence.
+class LoggingSource : public DeviceSource {
+  public:
+    explicit LoggingSource(Log& log) : log_(log) {}
+    int32_t pollJoystick(int slot) override {
+        log_.push_back("poll " + std::to_string(slot));
+        return 0;
+    }
+    int32_t pollMouse() override {
+        log_.push_back("poll mouse");
+        return 0;
+    }
+
+  private:
+    Log& log_;
+};
+
+class LoggingExecutor : public ActionExecutor {
+  public:
+    LoggingExecutor(Log& log, const Configuration& config) : log_(log), config_(config) {}
+    void executeAction(int block, ControlEntry& entry, ActionMode mode) override {
+        const long index = &entry - config_.blocks[block].entries;
+        log_.push_back((mode == ActionMode::kPress ? "press " : "release ") +
+                       std::to_string(block) + ":" + std::to_string(index));
+    }
+
+  private:
+    Log& log_;
+    const Configuration& config_;
+};
+
+class LoggingHost : public PollingHost {
+  public:
+    explicit LoggingHost(Log& log) : log_(log) {}
+    void waitForTrigger(uint32_t ms) override { log_.push_back("wait " + std::to_string(ms)); }
+    void dispatchWindowMessages() override { log_.push_back("dispatch"); }
+
+  private:
+    Log& log_;
+};
+
+class LoggingViews : public TextInputView, public FunctionKeySelectorView {
+  public:
+    explicit LoggingViews(Log& log) : log_(log) {}
+    void invertHighlight(int column, int row) override {
+        log_.push_back("invert " + std::to_string(column) + "," + std::to_string(row));
+    }
+    void drawEchoBox(const uint8_t (&)[kEchoLength]) override { log_.push_back("echo"); }
+    void destroyWindow() override { log_.push_back("destroy"); }
+    void setCaption(const char* label) override { log_.push_back(std::string("caption ") + label); }
+
+  private:
+    Log& log_;
+};
+
+// The real engine behind the pass: evaluation, actions and synthetic input
+// into a recording platform; only the devices and the windows are fakes.
+class PollingPass : public ::testing::Test {
+  protected:
+    std::unique_ptr<AppState> app = std::make_unique<AppState>();
+    testing::RecordingPlatform platform;
+    Log& log = platform.log;
+    LoggingSource source{log};
+    LoggingHost host{log};
+    LoggingViews views{log};
+    NullLearningView learningView;
+    SyntheticInput input{platform, app->engine, app->devices};
+    testing::RecordingEngineWindows windows{log, app->functionKeys};
+    ActionExecution actions{
+        ActionContext{input, app->engine, app->functionKeys, app->devices, platform, windows}};
+    LoggingExecutor loggingExecutor{log, app->config};
+
+    void SetUp() override {
+        writeRecordDefaults(app->config);
+        recomputeThresholds(app->config);
+        fillFunctionKeyTable(app->functionKeys, platform);
+        setJoysticks(1);
+        noShiftButton();
+        platform.recordSleeps = true;
+    }
+    void setJoysticks(int count) {
+        app->devices.deviceCount = count;
+        app->devices.lastDeviceIndex = count - 1;
+        for (DeviceState& state : app->devices.states) {
+            for (uint32_t& pov : state.pov) pov = kPovCentred;
+        }
+    }
+    void noShiftButton() { app->config.header.shiftButton = 32; }
+    void setShift(uint32_t device, uint32_t button) {
+        app->config.header.shiftDevice = device;
+        app->config.header.shiftButton = button;
+    }
+    void press(int slot, int button, bool down = true) {
+        app->devices.states[slot].buttons[button] = down ? kButtonPressed : 0;
+    }
+    ControlEntry& entry(int block, int index) { return app->config.blocks[block].entries[index]; }
+    void typeKey(ControlEntry& e, uint16_t virtualKey) {
+        e.sendKeys = 1;
+        e.keyText[0] = 'k';
+        e.keyCodes[0] = virtualKey;
+        e.scanCodes[0] = 0x10;
+    }
+
+    // One pass; returns what it did and clears the log.
+    Log pass(bool realActions = false) {
+        PollingContext context{
+            *app,
+            source,
+            realActions ? static_cast<ActionExecutor&>(actions) : loggingExecutor,
+            input,
+            platform,
+            views,
+            views,
+            learningView,
+            host};
+        pollingPass(context);
+        Log out;
+        out.swap(log);
+        return out;
+    }
+    static Log only(const Log& all, const std::string& prefix) {
+        Log out;
+        for (const std::string& line : all) {
+            if (line.rfind(prefix, 0) == 0) out.push_back(line);
+        }
+        return out;
+    }
+    static Log actionsOf(const Log& all) {
+        Log out;
+        for (const std::string& line : all) {
+            if (line.rfind("press", 0) == 0 || line.rfind("release", 0) == 0) out.push_back(line);
+        }
+        return out;
+    }
+};
+
+TEST_F(PollingPass, MappingPassWaitsPollsAndEvaluatesEachDeviceFollowedByTheMouse) {
+    setJoysticks(2);
+    setShift(0, 5);
+    EXPECT_EQ(pass(), (Log{"dispatch", "wait 10", "poll 0", "poll mouse", "poll 0", "poll 4",
+                           "poll 2", "poll 4"}));
+}
+
+TEST_F(PollingPass, HeldShiftButtonShiftsEveryGameDeviceButNeverTheMouse) {
+    setJoysticks(2);
+    setShift(0, 5);
+    press(0, 0);
+    press(2, 0);
+    press(4, 1);
+    press(0, 5);  // the shift button
+    // Both joysticks are read into their even slots, the shifted blocks
+    // evaluate from the odd ones.
+    press(1, 0);
+    press(3, 0);
+    EXPECT_EQ(actionsOf(pass()), (Log{"press 1:1", "press 4:2", "press 3:1"}));
+
+    press(0, 5, false);
+    EXPECT_EQ(actionsOf(pass()), (Log{"press 0:1", "press 2:1"}));
+}
+
+TEST_F(PollingPass, ShiftDecisionIsReadOnceBeforeTheFirstDevice) {
+    setJoysticks(2);
+    setShift(1, 3);  // on the second joystick
+    press(2, 3);
+    press(1, 0);
+    press(3, 0);
+    // Evaluating block 3 clears the shift button in its own row; the pass
+    // stays shifted anyway.
+    EXPECT_EQ(actionsOf(pass()), (Log{"press 1:1", "press 3:1"}));
+    EXPECT_EQ(app->devices.states[3].buttons[3], 0);
+}
+
+TEST_F(PollingPass, MouseButtonCanBeTheShiftButton) {
+    setShift(1, 2);  // device 1 is the mouse with one joystick
+    press(2, 2);
+    press(1, 7);
+    // Like any shift button it fires nothing of its own.
+    EXPECT_EQ(actionsOf(pass()), Log{"press 1:8"});
+}
+
+TEST_F(PollingPass, ShiftSettingOutsideTheTablesIsNeverReadAndNeverShifts) {
+    setJoysticks(2);
+    for (const auto& [device, button] :
+         {std::pair{7u, 0u}, {9u, 3u}, {0u, 32u}, {0u, 200u}, {0xFFFFFFFFu, 0xFFFFFFFFu}}) {
+        setShift(device, button);
+        press(0, 0);
+        const Log done = pass();
+        EXPECT_EQ(only(done, "poll"), (Log{"poll mouse", "poll 0", "poll 4", "poll 2", "poll 4"}));
+        EXPECT_EQ(actionsOf(done), Log{"press 0:1"});
+        press(0, 0, false);
+        pass();
+    }
+}
+
+TEST_F(PollingPass, AutoRepeatMouseEntryFiresOncePerGameDevice) {
+    app->config.blocks[2].entries[1].autoRepeat = 1;
+    press(2, 0);
+    EXPECT_EQ(actionsOf(pass()), Log{"press 2:1"});
+    press(2, 0, false);
+    pass();
+
+    setJoysticks(2);
+    app->config.blocks[4].entries[1].autoRepeat = 1;
+    press(4, 0);
+    EXPECT_EQ(actionsOf(pass()), (Log{"press 4:1", "press 4:1"}));
+}
+
+TEST_F(PollingPass, OpenConfigurationWindowIdlesAndMappingCatchesUpAfterwards) {
+    press(0, 0);
+    EXPECT_EQ(actionsOf(pass()), Log{"press 0:1"});
+
+    app->configWindow = 0x1234;
+    press(0, 0, false);  // let go while the window is open
+    press(0, 1);         // pressed while it is open
+    EXPECT_EQ(pass(), (Log{"dispatch", "sleep 200"}));
+    EXPECT_EQ(pass(), (Log{"dispatch", "sleep 200"}));
+
+    app->configWindow = kNoWindow;
+    EXPECT_EQ(actionsOf(pass()), (Log{"release 0:1", "press 0:2"}));
+}
+
+TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
+    class StoppingHost : public PollingHost {
+      public:
+        explicit StoppingHost(AppState& app) : app_(app) {}
+        int passes = 0;
+        void waitForTrigger(uint32_t) override {}
+        void dispatchWindowMessages() override {
+            if (++passes == 3) app_.runFlag = 0;
+        }
+
+      private:
+        AppState& app_;
+    } stopping{*app};
+    PollingContext context{*app,  source, loggingExecutor, input,   platform,
+                           views, views,  learningView,    stopping};
+    app->runFlag = 1;
+    runPolling(context);
+    EXPECT_EQ(stopping.passes, 3);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "poll mouse"), 3);
+}
+
+TEST_F(PollingPass, FunctionKeySelectorTypesTheThirdKeyAboutHalfASecondAfterThreePresses) {
+    entry(0, 1).fSelect = 1;
+    Log all;
+    for (int i = 0; i < 3; ++i) {
+        press(0, 0);
+        for (const std::string& l : pass(true)) all.push_back(l);
+        press(0, 0, false);
+        if (i < 2) {
+            for (const std::string& l : pass(true)) all.push_back(l);
+        }
+    }
+    EXPECT_EQ(only(all, "open"), Log{"open JoyF row=1"});
+    EXPECT_EQ(app->functionKeys.fSelectIndex, 3);
+    EXPECT_EQ(only(all, "key"), Log{});
+
+    // Each pass counts down once and pauses 100 ms; the fifth after the last
+    // press closes it.
+    platform.totalSleptMs = 0;
+    Log closing;
+    int passes = 0;
+    while (app->engine.fSelectWindow != kNoWindow && passes < 20) {
+        closing = pass(true);
+        ++passes;
+    }
+    EXPECT_EQ(passes, 5);
+    EXPECT_GE(platform.totalSleptMs, 500u);
+    EXPECT_EQ(only(closing, "destroy").size(), 1u);
+    EXPECT_EQ(only(closing, "key"),
+              (Log{"key vk=72 scan=3D flags=0", "key vk=72 scan=3D flags=2"}));
+    // Mapping goes on in the same passes.
+    EXPECT_EQ(only(closing, "wait"), Log{"wait 10"});
+}
+
+TEST_F(PollingPass, OpenTextInputWindowIsServedInsteadOfMappingUntilItsExit) {
+    entry(0, 1).openStringInput = 1;
+    typeKey(entry(0, 2), 0x42);
+    typeKey(entry(0, 3), 0x41);
+    app->config.blocks[0].learnMask = LearnMask::kButtons;
+    press(0, 0);
+    EXPECT_EQ(only(pass(true), "open"), Log{"open JoyString"});
+    EXPECT_EQ(app->engine.stringWindow, windows.stringHandle);
+    EXPECT_EQ(app->engine.stringBlock, 0);
+
+    // While it is open, button 2 drives the grid instead of typing its key.
+    press(0, 0, false);
+    app->engine.textInput.cursorColumn = 1;
+    app->engine.textInput.cursorRow = 4;  // 'A'
+    press(0, 1);
+    Log typed = pass(true);
+    EXPECT_EQ(only(typed, "echo"), Log{"echo"});
+    EXPECT_EQ(only(typed, "wait"), Log{});
+    EXPECT_EQ(only(typed, "sleep").back(), "sleep 200");
+    press(0, 1, false);
+    pass(true);
+
+    app->engine.textInput.cursorRow = kExitRow;
+    press(0, 2);  // another button: a held or repeated one is no new control
+    const Log exit = pass(true);
+    EXPECT_EQ(only(exit, "destroy").size(), 1u);
+    EXPECT_EQ(app->engine.stringWindow, kNoWindow);
+    // The closing pass maps at once, so the exit button's own entry fires
+    // as well: its block last saw it released.
+    EXPECT_EQ(only(exit, "wait"), Log{"wait 10"});
+    EXPECT_EQ(only(exit, "sleep").front(), "sleep 500");
+    EXPECT_EQ(only(exit, "key"), Log{"key vk=41 scan=10 flags=0"});
+}
+
+TEST_F(PollingPass, WhileTheTextInputWindowIsOpenHeldButtonsInjectNothing) {
+    typeKey(entry(0, 1), 0x41);
+    app->engine.stringWindow = 0x51;
+    app->engine.stringBlock = 0;
+    press(0, 0);
+    const Log done = pass(true);
+    EXPECT_EQ(only(done, "key"), Log{});
+    EXPECT_EQ(only(done, "sleep"), Log{"sleep 200"});
+}
+
+}  // namespace
+}  // namespace tarvik
