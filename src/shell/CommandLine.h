@@ -1,0 +1,28 @@
+#pragma once
+// The options of the command line. Each is found as a case-sensitive
+// substring anywhere in the text after the program's name: the text is
+// never split into words, so a path that happens to contain "QUIT" counts
+// as the option.
+
+#include <cstddef>
+
+namespace tarvik {
+
+// Characters a LOAD: or START: name may have; longer names are cut.
+constexpr size_t kCommandLineNameLength = 258;
+
+struct CommandLineOptions {
+    bool quit = false;
+    bool oneOnly = false;
+    bool load = false;
+    bool autostart = false;
+    bool start = false;
+    // The names after LOAD: and START:, empty when the option is absent.
+    char loadName[kCommandLineNameLength + 1] = {};
+    char startName[kCommandLineNameLength + 1] = {};
+};
+
+// `text` may be null (no arguments at all).
+CommandLineOptions parseCommandLine(const char* text);
+
+}  // namespace tarvik
