@@ -1,0 +1,75 @@
+#include "engine/win32/PollingThread.h"
+
+#include "engine/ActionExecution.h"
+#include "engine/HeldInput.h"
+#include "engine/PollingPass.h"
+#include "engine/SyntheticInput.h"
+#include "engine/win32/Win32EngineWindows.h"
+#include "input/win32/DeviceLayer.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace tarvik {
+
+namespace {
+
+PollingThreadBinding binding{};
+
+class Win32PollingHost final : public PollingHost {
+  public:
+    explicit Win32PollingHost(HANDLE trigger) : trigger_(trigger) {}
+
+    // Without the event (its creation failed) the wait returns at once.
+    void waitForTrigger(uint32_t timeoutMs) override { WaitForSingleObject(trigger_, timeoutMs); }
+
+    // The text-input and function-key windows belong to this thread; it has
+    // no message loop, so their messages are handled here once a pass.
+    void dispatchWindowMessages() override {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+
+  private:
+    HANDLE trigger_;
+};
+
+}  // namespace
+
+void bindPollingThread(const PollingThreadBinding& newBinding) {
+    binding = newBinding;
+}
+
+DWORD WINAPI PollingThread(LPVOID) {
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
+    HANDLE trigger = CreateEventA(nullptr, FALSE, FALSE, "trigger");
+
+    AppState& state = *binding.state;
+    Win32Platform system;
+    HeldInputTracker platform(system, state.engine.heldInput);
+    SyntheticInput input(platform, state.engine, state.devices);
+    Win32EngineWindows windows;
+    ActionExecution executor(
+        ActionContext{input, state.engine, state.functionKeys, state.devices, platform, windows});
+    DirectInputDeviceSource source(state.devices, *binding.directInput);
+    Win32PollingHost host(trigger);
+    PollingContext context{state,
+                           source,
+                           executor,
+                           input,
+                           platform,
+                           *binding.textInputView,
+                           *binding.selectorView,
+                           *binding.learningView,
+                           host};
+
+    runPolling(context);
+
+    // Quitting must never leave a key or a mouse button down in the system.
+    releaseHeldInput(state.engine.heldInput, system);
+    if (trigger != nullptr) CloseHandle(trigger);
+    return 0;
+}
+
+}  // namespace tarvik

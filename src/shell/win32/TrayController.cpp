@@ -1,0 +1,127 @@
+#include "shell/win32/TrayController.h"
+
+#include "shell/TrayMenu.h"
+#include "shell/Version.h"
+#include "shell/win32/TrayIcon.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr UINT_PTR kFollowTimer = 0;
+constexpr UINT kFollowPeriodMs = 50;
+
+constexpr char kAboutCaption[] = " About...";
+constexpr char kAboutText[] =
+    "Tarvik 8.4\r\n"
+    "game controllers as keyboard and mouse\r\n"
+    "right click the tray icon for the menu\r\n"
+    "double click it to configure";
+
+TrayControllerBinding bound{};
+
+class Win32TrayActions final : public TrayActions {
+  public:
+    void openConfigWindow() override {
+        AppState& state = *bound.state;
+        const WindowHandle open = state.configWindow.load();
+        if (open != kNoWindow) {
+            SetForegroundWindow(reinterpret_cast<HWND>(open));
+            return;
+        }
+        // The window stores its own handle while it is being created; the
+        // returned one is stored as well.
+        HWND window =
+            CreateWindowExA(0, "JoyConfig", VersionString, WS_CAPTION | WS_THICKFRAME, 0, 0, 640,
+                            480, nullptr, nullptr, bound.shell->instance, nullptr);
+        state.configWindow = reinterpret_cast<WindowHandle>(window);
+    }
+    void showAbout() override { MessageBoxA(GetFocus(), kAboutText, kAboutCaption, MB_OK); }
+    void exitProgram() override { DestroyWindow(bound.shell->controllerWindow); }
+};
+
+void runCommand(int id) {
+    Win32TrayActions actions;
+    TrayCommandContext context{*bound.files, *bound.launcher, actions};
+    runTrayCommand(context, id);
+}
+
+void showMenu(HWND window) {
+    // Large enough for 32 rows of paths; built anew for every click.
+    static TrayMenuModel model;
+    buildTrayMenu(bound.state->config.header, bound.state->cfgFiles, model);
+
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, model.program.id, model.program.text);
+    HMENU files = nullptr;
+    if (model.configFileCount > 0) {
+        files = CreatePopupMenu();
+        for (int row = 0; row < model.configFileCount; ++row) {
+            AppendMenuA(files, MF_STRING, model.configFiles[row].id, model.configFiles[row].text);
+        }
+        AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(files), "Load config");
+    }
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, TrayCommand::kConfig, "&Config ...");
+    AppendMenuA(menu, MF_STRING, TrayCommand::kAbout, "&About...");
+    AppendMenuA(menu, MF_STRING, TrayCommand::kExit, "&Exit");
+
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetActiveWindow(window);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window, nullptr);
+    // Destroying the menu destroys its submenu with it.
+    DestroyMenu(menu);
+}
+
+void followStep() {
+    AppState& state = *bound.state;
+    LearningContext context{state.config, state.devices, *bound.devices, state.selection,
+                            *bound.learningView};
+    tarvik::followStep(context, state.configWindow.load() != kNoWindow);
+}
+
+void trayIconMessage(HWND window, WPARAM id, LPARAM mouseMessage) {
+    if (id != kTrayIconId) return;
+    switch (LOWORD(mouseMessage)) {
+        case WM_LBUTTONDBLCLK:
+            runCommand(TrayCommand::kConfig);
+            break;
+        case WM_RBUTTONDOWN:
+            showMenu(window);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void bindTrayController(const TrayControllerBinding& binding) {
+    bound = binding;
+}
+
+LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            SetTimer(window, kFollowTimer, kFollowPeriodMs, nullptr);
+            break;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            break;
+        case WM_TIMER:
+            followStep();
+            break;
+        case WM_COMMAND:
+            runCommand(LOWORD(wParam));
+            break;
+        case kTrayMessage:
+            trayIconMessage(window, wParam, lParam);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,30 @@
+#pragma once
+// The hidden TaskBarController window: the tray icon's menu and double
+// click, the command a second instance sends to end this one, and the
+// 50 ms timer that lets the configuration window follow the device.
+
+#include <windows.h>
+
+#include "config/ConfigFiles.h"
+#include "engine/ControlLearning.h"
+#include "shell/AppState.h"
+#include "shell/ProgramLauncher.h"
+#include "shell/win32/ShellHandles.h"
+
+namespace tarvik {
+
+struct TrayControllerBinding {
+    AppState* state;
+    ShellHandles* shell;
+    ConfigFileContext* files;
+    ProgramLauncher* launcher;
+    DeviceSource* devices;       // read by the follow step, on this thread
+    LearningView* learningView;  // the configuration window's radios and page
+};
+
+// Set once, before the window is created.
+void bindTrayController(const TrayControllerBinding& binding);
+
+LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace tarvik

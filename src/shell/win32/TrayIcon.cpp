@@ -1,0 +1,43 @@
+#include "shell/win32/TrayIcon.h"
+
+#include <shellapi.h>
+
+namespace tarvik {
+
+namespace {
+
+// The first form of the notification record: window, id, flags, message,
+// icon and a 64-character tip. 88 bytes in a 32-bit program.
+static_assert(NOTIFYICONDATAA_V1_SIZE == 104);
+
+NOTIFYICONDATAA iconData(HWND window, UINT id) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = id;
+    return data;
+}
+
+}  // namespace
+
+bool addTrayIcon(HWND window, UINT callbackMessage, UINT id, HICON icon, const char* tip) {
+    NOTIFYICONDATAA data = iconData(window, id);
+    data.uFlags = NIF_MESSAGE;
+    data.uCallbackMessage = callbackMessage;
+    if (icon != nullptr) {
+        data.uFlags |= NIF_ICON;
+        data.hIcon = icon;
+    }
+    if (tip != nullptr) {
+        data.uFlags |= NIF_TIP;
+        lstrcpynA(data.szTip, tip, 64);
+    }
+    return Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+}
+
+bool deleteTrayIcon(HWND window, UINT id) {
+    NOTIFYICONDATAA data = iconData(window, id);
+    return Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;
+}
+
+}  // namespace tarvik

@@ -1,0 +1,17 @@
+#pragma once
+// The icon in the taskbar notification area.
+
+#include <windows.h>
+
+namespace tarvik {
+
+constexpr UINT kTrayIconId = 10001;
+constexpr UINT kTrayMessage = WM_USER + 1;  // 1025
+
+// NIM_ADD with the callback message, and the icon and tip when given (the
+// tip cut to 63 characters). True when the shell took it.
+bool addTrayIcon(HWND window, UINT callbackMessage, UINT id, HICON icon, const char* tip);
+
+bool deleteTrayIcon(HWND window, UINT id);
+
+}  // namespace tarvik

@@ -1,0 +1,200 @@
+// Tarvik's entry point: command line, window classes, devices, the start
+// configuration, the tray icon and the polling thread, then the message loop
+// until the tray's "&Exit"; afterwards everything is taken down in order.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "config/ConfigFiles.h"
+#include "engine/ControlLearning.h"
+#include "engine/win32/PollingThread.h"
+#include "input/win32/DeviceLayer.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Platform.h"
+#include "shell/AppState.h"
+#include "shell/CommandLine.h"
+#include "shell/IconId.h"
+#include "shell/StartConfiguration.h"
+#include "shell/Version.h"
+#include "shell/win32/ConfigWindowPlaceholder.h"
+#include "shell/win32/ShellHandles.h"
+#include "shell/win32/TrayController.h"
+#include "shell/win32/TrayIcon.h"
+#include "shell/win32/Win32ProgramLauncher.h"
+#include "ui/text_input/win32/EngineWindowClasses.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr char kControllerClass[] = "TaskBarController";
+constexpr char kConfigClass[] = "JoyConfig";
+constexpr UINT kClassStyle = CS_BYTEALIGNCLIENT | CS_CLASSDC;
+static_assert(kClassStyle == 0x1040);
+
+constexpr char kOneOnlyWarning[] =
+    "more than one device detected\r\n"
+    "unplug all devices but the one you want to use\r\n"
+    "perhaps only the VRN;-{)}\r\n"
+    "and than restart Tarvik";
+
+// Everything lives for the whole process; the record alone is 1.6 MB.
+AppState state;
+ShellHandles shell;
+DirectInputTables directInput;
+Win32Platform platform;
+Win32FileSystem fileSystem;
+Win32ProgramLauncher launcher;
+DirectInputDeviceSource deviceSource(state.devices, directInput);
+ConfigFileContext files{state.config,  state.functionKeys, state.cfgFiles, state.headerBuffer,
+                        state.devices, platform,           fileSystem};
+// Until the configuration window draws its own radios and page, learning
+// has nothing to show.
+NullLearningView learningView;
+Win32TextInputView textInputView(state);
+Win32FunctionKeySelectorView selectorView(state);
+HANDLE pollingThread = nullptr;
+
+void showError(const char* text) {
+    platform.messageBox(text, "ERROR!", MessageBoxKind::kOk);
+}
+
+// Where a failure joins the shutdown; later steps run too.
+enum class ShutdownFrom { kThread = 1, kTrayIcon, kClasses, kPen };
+
+int shutDown(ShutdownFrom from) {
+    switch (from) {
+        case ShutdownFrom::kThread:
+            state.runFlag = 0;
+            Sleep(10);
+            if (pollingThread != nullptr) {
+                WaitForSingleObject(pollingThread, INFINITE);
+                CloseHandle(pollingThread);
+                pollingThread = nullptr;
+            }
+            [[fallthrough]];
+        case ShutdownFrom::kTrayIcon:
+            deleteTrayIcon(shell.controllerWindow, kTrayIconId);
+            [[fallthrough]];
+        case ShutdownFrom::kClasses:
+            UnregisterClassA(kFSelectWindowClass, shell.instance);
+            UnregisterClassA(kStringWindowClass, shell.instance);
+            UnregisterClassA(kConfigClass, shell.instance);
+            UnregisterClassA(kControllerClass, shell.instance);
+            [[fallthrough]];
+        case ShutdownFrom::kPen:
+            DeleteObject(shell.backgroundPen);
+            break;
+    }
+    releaseDevices(state.devices, directInput);
+    return 0;
+}
+
+bool registerClass(const char* name, UINT style, WNDPROC procedure, HBRUSH background) {
+    WNDCLASSA windowClass{};
+    windowClass.style = style;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = shell.instance;
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+bool registerClasses() {
+    return registerClass(kControllerClass, 0, trayControllerProc, nullptr) &&
+           registerClass(kConfigClass, kClassStyle, configWindowPlaceholderProc,
+                         shell.backgroundBrush) &&
+           registerEngineWindowClasses(shell.instance, shell.backgroundBrush);
+}
+
+void askRunningInstanceToQuit() {
+    HWND running = FindWindowA(kControllerClass, nullptr);
+    if (running != nullptr) SendMessageA(running, WM_COMMAND, MAKEWPARAM(100, 0), 0);
+}
+
+bool installTrayIcon() {
+    HICON icon = static_cast<HICON>(LoadImageA(shell.instance, MAKEINTRESOURCEA(ID_TARVIK_ICON),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    const bool added =
+        addTrayIcon(shell.controllerWindow, kTrayMessage, kTrayIconId, icon, VersionString);
+    if (icon != nullptr) DestroyIcon(icon);
+    return added;
+}
+
+int run(HINSTANCE instance, const char* commandLine) {
+    shell.instance = instance;
+    const CommandLineOptions options = parseCommandLine(commandLine);
+    if (options.quit) {
+        askRunningInstanceToQuit();
+        return 0;
+    }
+
+    InitCommonControls();
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    shell.backgroundPen = CreatePen(PS_SOLID, 1, face);
+    shell.backgroundBrush = CreateSolidBrush(face);
+
+    bindTrayController(
+        TrayControllerBinding{&state, &shell, &files, &launcher, &deviceSource, &learningView});
+    bindConfigWindowPlaceholder(state);
+    bindEngineWindows(state);
+    if (!registerClasses()) {
+        showError("unable to register window class");
+        return shutDown(ShutdownFrom::kPen);
+    }
+
+    shell.controllerWindow = CreateWindowExA(0, kControllerClass, "", 0, 0, 0, 0, 0, nullptr,
+                                             nullptr, instance, nullptr);
+    if (shell.controllerWindow == nullptr) {
+        showError("unable to open window");
+        return shutDown(ShutdownFrom::kClasses);
+    }
+
+    state.devices.deviceCount = 0;
+    state.devices.lastDeviceIndex = 0;
+    if (initDevices(state.devices, directInput, shell.controllerWindow,
+                    state.selection.currentBlock) != DI_OK) {
+        MessageBoxA(nullptr, "Error Initializing DirectInput", VersionString, MB_OK | MB_ICONERROR);
+        return 0;
+    }
+    if (state.devices.deviceCount == 0) {
+        showError("no game-device installed");
+        return 0;
+    }
+
+    loadDefaults(files);
+    if (options.oneOnly && state.devices.deviceCount > 1) {
+        platform.messageBox(kOneOnlyWarning, "WARNING!", MessageBoxKind::kOk);
+        return shutDown(ShutdownFrom::kClasses);
+    }
+    loadStartConfiguration(files, options);
+    startRequestedProgram(options, state.config.header, launcher, platform);
+
+    if (!installTrayIcon()) {
+        showError("could not install tray icon");
+        return shutDown(ShutdownFrom::kTrayIcon);
+    }
+
+    bindPollingThread(
+        PollingThreadBinding{&state, &directInput, &textInputView, &selectorView, &learningView});
+    state.runFlag = 1;
+    pollingThread = CreateThread(nullptr, 0, PollingThread, nullptr, 0, nullptr);
+    if (pollingThread == nullptr) showError("could not create thread");
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return shutDown(ShutdownFrom::kThread);
+}
+
+}  // namespace
+
+}  // namespace tarvik
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    tarvik::run(instance, commandLine);
+    return 0;
+}
