@@ -1,0 +1,113 @@
+// The tray icon and the commands of its menu, sent as WM_COMMAND to the
+// hidden controller window the way the menu sends them.
+
+#include "ProgramRig.h"
+
+namespace tarvik::testing {
+namespace {
+
+using Keys = std::vector<std::string>;
+
+std::unique_ptr<Configuration> typing(const char* letter) {
+    auto config = demo::newConfiguration();
+    demo::typeText(config->blocks[0].entries[EntryIndex::button(0)], letter);
+    return config;
+}
+
+// The row of `name` in the list the program builds: the "*.CFG" files of
+// the directory in the order the system returns them.
+int listRow(const ScratchDirectory& directory, const char* name) {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA(directory.file("*.CFG").c_str(), &found);
+    int row = 0;
+    int result = -1;
+    if (search == INVALID_HANDLE_VALUE) return result;
+    do {
+        if (lstrcmpiA(found.cFileName, name) == 0) result = row;
+        ++row;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return result;
+}
+
+class ProgramTray : public RunningProgram {};
+
+TEST_F(ProgramTray, IconLivesFromStartToExit) {
+    writeConfig("tarvik7.cfg", *typing("d"));
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(trayIconExists(window));
+    EXPECT_FALSE(IsWindowVisible(window));
+    exitThroughTray(tarvik, window);
+    EXPECT_FALSE(trayIconExists(window));
+}
+
+TEST_F(ProgramTray, LoadingAListedFileHonoursItsAutostart) {
+    writeConfig("tarvik7.cfg", *typing("d"));
+    auto manual = typing("m");
+    lstrcpynA(manual->header.autostartPath, probeExe().c_str(),
+              sizeof manual->header.autostartPath);
+    writeConfig("manual.cfg", *manual);
+    auto automatic = typing("a");
+    lstrcpynA(automatic->header.autostartPath, probeExe().c_str(),
+              sizeof automatic->header.autostartPath);
+    automatic->header.autostart = 1;
+    writeConfig("auto.cfg", *automatic);
+    setProbeReport(scratch.file("probe.txt"));
+
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    const int manualRow = listRow(scratch, "manual.cfg");
+    ASSERT_GE(manualRow, 0);
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(2001 + manualRow, 0), 0);
+    pumpFor(300);
+    click(0, 0);
+    ASSERT_TRUE(probe.waitForKeys(2));
+    EXPECT_EQ(probe.keys(), (Keys{"+M", "-M"}));
+    EXPECT_TRUE(probeReport(scratch.file("probe.txt")).empty());
+
+    const int autoRow = listRow(scratch, "auto.cfg");
+    ASSERT_GE(autoRow, 0);
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(2001 + autoRow, 0), 0);
+    ASSERT_TRUE(pumpUntil([&] { return probeReport(scratch.file("probe.txt")).size() == 2; }));
+    probe.clear();
+    probe.focus();
+    click(0, 0);
+    ASSERT_TRUE(probe.waitForKeys(2));
+    EXPECT_EQ(probe.keys(), (Keys{"+A", "-A"}));
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramTray, ProgramEntryStartsTheAutostartPath) {
+    auto config = typing("d");
+    lstrcpynA(config->header.autostartPath, probeExe().c_str(),
+              sizeof config->header.autostartPath);
+    writeConfig("tarvik7.cfg", *config);
+    setProbeReport(scratch.file("probe.txt"));
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(probeReport(scratch.file("probe.txt")).empty());
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(2000, 0), 0);
+    EXPECT_TRUE(pumpUntil([&] { return probeReport(scratch.file("probe.txt")).size() == 2; }));
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramTray, AboutBoxNamesTheProduct) {
+    writeConfig("tarvik7.cfg", *typing("d"));
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(101, 0), 0);
+    const auto box = answerMessageBox(tarvik.id());
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, " About...");
+    EXPECT_EQ(box->text.rfind("Tarvik", 0), 0u) << box->text;
+    exitThroughTray(tarvik, window);
+}
+
+}  // namespace
+}  // namespace tarvik::testing
