@@ -246,6 +246,21 @@ inline std::optional<SeenBox> answerMessageBox(DWORD id, DWORD patienceMs = kPat
     return seen;
 }
 
+// Which window has the focus, and whose it is: the first thing to know when
+// typed keys did not arrive.
+inline std::string describeForeground() {
+    HWND window = GetForegroundWindow();
+    if (window == nullptr) return "no foreground window";
+    char name[64] = {};
+    char title[128] = {};
+    GetClassNameA(window, name, sizeof name);
+    GetWindowTextA(window, title, sizeof title);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return std::string("foreground: class ") + name + ", title \"" + title + "\", process " +
+           std::to_string(owner) + (owner == GetCurrentProcessId() ? " (this test)" : "");
+}
+
 // A window of the test program that has the focus and records the keys it
 // receives, by virtual-key code.
 class KeyProbe {
@@ -298,8 +313,12 @@ class KeyProbe {
     }
     size_t count() const { return keys_.size(); }
     void clear() { keys_.clear(); }
-    bool waitForKeys(size_t count, DWORD patienceMs = kPatienceMs) {
-        return pumpUntil([&] { return keys_.size() >= count; }, patienceMs);
+    ::testing::AssertionResult waitForKeys(size_t count, DWORD patienceMs = kPatienceMs) {
+        if (pumpUntil([&] { return keys_.size() >= count; }, patienceMs)) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure()
+               << keys_.size() << " of " << count << " keys arrived; " << describeForeground();
     }
 
   private:
@@ -401,7 +420,7 @@ class RunningProgram : public ::testing::Test {
         EXPECT_TRUE(tarvik.start(arguments, scratch.path()));
         HWND window = waitUntilMapping(tarvik);
         EXPECT_NE(window, nullptr) << "Tarvik did not come up";
-        probe.focus();
+        EXPECT_TRUE(probe.focus()) << describeForeground();
         return window;
     }
 
