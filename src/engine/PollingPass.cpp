@@ -52,7 +52,12 @@ void mapDevices(PollingContext& context) {
 void pollingPass(PollingContext& context) {
     AppState& state = context.state;
     EngineState& engine = state.engine;
-    context.host.dispatchWindowMessages();
+    // Only the engine's two windows get messages on this thread; with
+    // neither open there is nothing to hand out, and asking would cost a
+    // call into the system in every pass.
+    if (engine.stringWindow != kNoWindow || engine.fSelectWindow != kNoWindow) {
+        context.host.dispatchWindowMessages();
+    }
 
     if (engine.stringWindow != kNoWindow) serveStringWindow(context);
     if (engine.fSelectWindow != kNoWindow) countSelectorDown(context);

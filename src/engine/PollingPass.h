@@ -28,7 +28,8 @@ class PollingHost {
     // Waits on the thread's "trigger" event, at most `timeoutMs`.
     virtual void waitForTrigger(uint32_t timeoutMs) = 0;
     // Handles the messages waiting for the windows this thread owns, so they
-    // repaint when uncovered and never look hung.
+    // repaint when uncovered and never look hung. Called once a pass while
+    // one of them is open.
     virtual void dispatchWindowMessages() = 0;
 };
 

@@ -156,7 +156,7 @@ class PollingPass : public ::testing::Test {
 TEST_F(PollingPass, MappingPassWaitsPollsAndEvaluatesEachDeviceFollowedByTheMouse) {
     setJoysticks(2);
     setShift(0, 5);
-    EXPECT_EQ(pass(), (Log{"dispatch", "wait 10", "poll 0", "poll mouse", "poll 0", "poll 4",
+    EXPECT_EQ(pass(), (Log{"wait 10", "poll 0", "poll mouse", "poll 0", "poll 4",
                            "poll 2", "poll 4"}));
 }
 
@@ -231,8 +231,8 @@ TEST_F(PollingPass, OpenConfigurationWindowIdlesAndMappingCatchesUpAfterwards) {
     app->configWindow = 0x1234;
     press(0, 0, false);  // let go while the window is open
     press(0, 1);         // pressed while it is open
-    EXPECT_EQ(pass(), (Log{"dispatch", "sleep 200"}));
-    EXPECT_EQ(pass(), (Log{"dispatch", "sleep 200"}));
+    EXPECT_EQ(pass(), (Log{"sleep 200"}));
+    EXPECT_EQ(pass(), (Log{"sleep 200"}));
 
     app->configWindow = kNoWindow;
     EXPECT_EQ(actionsOf(pass()), (Log{"release 0:1", "press 0:2"}));
@@ -243,10 +243,10 @@ TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
       public:
         explicit StoppingHost(AppState& app) : app_(app) {}
         int passes = 0;
-        void waitForTrigger(uint32_t) override {}
-        void dispatchWindowMessages() override {
+        void waitForTrigger(uint32_t) override {
             if (++passes == 3) app_.runFlag = 0;
         }
+        void dispatchWindowMessages() override {}
 
       private:
         AppState& app_;
@@ -334,6 +334,19 @@ TEST_F(PollingPass, WhileTheTextInputWindowIsOpenHeldButtonsInjectNothing) {
     const Log done = pass(true);
     EXPECT_EQ(only(done, "key"), Log{});
     EXPECT_EQ(only(done, "sleep"), Log{"sleep 200"});
+}
+
+TEST_F(PollingPass, WindowMessagesAreHandledOnlyWhileAnEngineWindowIsOpen) {
+    EXPECT_EQ(only(pass(), "dispatch"), Log{});
+    app->engine.fSelectWindow = 0xF1;
+    app->functionKeys.fSelectCountdown = 3;
+    EXPECT_EQ(pass().front(), "dispatch");
+    app->engine.fSelectWindow = kNoWindow;
+    app->engine.stringWindow = 0x51;
+    EXPECT_EQ(pass().front(), "dispatch");
+    app->configWindow = 0x1234;  // the configuration window is not this thread's
+    app->engine.stringWindow = kNoWindow;
+    EXPECT_EQ(pass(), Log{"sleep 200"});
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Writes the demo configuration for the virtual controller: its buttons
 // type words, its hat steers the cursor keys, and button 12 is the shift
-// button whose layer types the words in capitals.
+// button whose layer types the words in capitals. Its program is the text
+// editor, started by AUTOSTART or from the tray menu's first entry.
 //
 //     make_demo_config.exe tarvik7.cfg
 
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     std::snprintf(config->header.name, sizeof config->header.name, "%s", "Tarvik demo");
     std::snprintf(config->header.comment, sizeof config->header.comment, "%s",
                   "virtual controller: buttons 1-5 type, the hat steers, button 12 shifts");
+    std::snprintf(config->header.autostartPath, sizeof config->header.autostartPath, "%s",
+                  "C:\\windows\\notepad.exe");
     config->header.shiftDevice = 0;
     config->header.shiftButton = 11;
 

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Measures the running program under Wine with the virtual controller (not a
+# test: nothing here passes or fails): device-to-injection latency (p50/p99
+# over the presses, default 300), idle CPU over 10 s, and the time from start
+# to the tray icon.
+#
+#     bash scripts/measure.sh [presses]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+presses=${1:-300}
+
+bash scripts/setup.sh
+bash scripts/build.sh windows
+
+source scripts/wine-env.sh
+source scripts/xvfb-env.sh
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  tarvik_stop_display
+}
+trap cleanup EXIT
+tarvik_start_display
+tarvik_wine_services
+export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8=n,b"
+
+# The newest process named $1 of this Wine prefix, as a Linux process.
+prefix_pid() {
+  local pid
+  for pid in $(ps -eo pid= --sort=start_time); do
+    [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "$1" ] || continue
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
+    echo "$pid"
+  done | tail -n 1
+}
+# User plus system time of a process, in clock ticks.
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+hz=$(getconf CLK_TCK)
+server=$(prefix_pid wineserver64)
+wine build/windows/bin/tarvik_measure.exe figures "$presses" 2>/dev/null | while IFS= read -r line; do
+  line=${line%$'\r'}
+  case "$line" in
+    "start to tray"*)
+      echo "$line"
+      pid=$(prefix_pid tarvik.exe)
+      ;;
+    "idle begins")
+      start=$(date +%s.%N)
+      before=$(ticks "$pid")
+      server_before=$([ -n "$server" ] && ticks "$server" || echo 0)
+      ;;
+    "idle ends")
+      after=$(ticks "$pid")
+      server_after=$([ -n "$server" ] && ticks "$server" || echo 0)
+      awk -v t="$((after - before))" -v w="$((server_after - server_before))" -v hz="$hz" \
+          -v s="$start" -v e="$(date +%s.%N)" 'BEGIN {
+        printf "idle CPU over %.1f s: %.2f %% of one core (tarvik.exe from /proc, all its threads)\n", e - s, 100 * t / hz / (e - s)
+        printf "  the prefix'"'"'s wineserver meanwhile: %.2f %% of one core\n", 100 * w / hz / (e - s)
+      }'
+      ;;
+    *) echo "$line" ;;
+  esac
+done

@@ -1,0 +1,284 @@
+// Measures a running Tarvik from outside, with the virtual controller.
+//
+//     tarvik_measure.exe figures [presses]   start Tarvik, measure, end it
+//     tarvik_measure.exe ready [seconds]     wait until a Tarvik maps (for scripts)
+//
+// "figures" starts tarvik.exe (beside this program) in a scratch directory
+// with a configuration whose button 1 holds F24, and prints:
+//   - start to tray: from CreateProcess until the shell has the tray icon,
+//     and until the polling thread runs;
+//   - latency: from the moment the virtual button changes in shared memory
+//     until a low-level keyboard hook in this process sees the injected key,
+//     for press and release, p50/p99/max over the presses (each change at
+//     a random moment 15 to 40 ms after the previous key);
+//   - idle CPU: the process's user and kernel time over 10 s of mapping with
+//     nothing pressed, as a share of one core (under Wine the script reads
+//     it from /proc as well: Wine's own figure leaves out part of it), and
+//     the passes per second.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ConfigBuilder.h"
+#include "VirtualControllerClient.h"
+
+namespace {
+
+constexpr UINT kTrayIconId = 10001;
+constexpr int kMeasuredKey = VK_F24;
+
+LARGE_INTEGER frequency;
+
+double nowMs() {
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void pumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// Waits with the message queue served (the hook is called through it).
+template <typename Done>
+bool waitFor(Done done, double patienceMs, DWORD stepMs = 1) {
+    const double start = nowMs();
+    while (!done()) {
+        if (nowMs() - start > patienceMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, stepMs, QS_ALLINPUT);
+        pumpMessages();
+    }
+    return true;
+}
+
+HWND controllerWindow(DWORD processId) {
+    struct Search {
+        DWORD id;
+        HWND found;
+    } search{processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (owner == s.id && lstrcmpA(name, "TaskBarController") == 0) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool trayIconExists(HWND owner) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = kTrayIconId;
+    return owner != nullptr && Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+bool pollingThreadRuns() {
+    HANDLE event = OpenEventA(SYNCHRONIZE, FALSE, "trigger");
+    if (event == nullptr) return false;
+    CloseHandle(event);
+    return true;
+}
+
+// The hook's record of the last measured key event.
+volatile double keyDownAt = 0;
+volatile double keyUpAt = 0;
+
+LRESULT CALLBACK keyboardHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION) {
+        const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        if (event->vkCode == kMeasuredKey) {
+            const double at = nowMs();
+            if (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) keyDownAt = at;
+            if (wParam == WM_KEYUP || wParam == WM_SYSKEYUP) keyUpAt = at;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+double percentile(std::vector<double> values, double p) {
+    std::sort(values.begin(), values.end());
+    const size_t index =
+        std::min(values.size() - 1, static_cast<size_t>(p * (values.size() - 1) + 0.5));
+    return values[index];
+}
+
+void printLatency(const char* what, const std::vector<double>& values) {
+    std::printf("latency %-8s n=%zu  min %.2f ms  p50 %.2f ms  p99 %.2f ms  max %.2f ms\n", what,
+                values.size(), *std::min_element(values.begin(), values.end()),
+                percentile(values, 0.50), percentile(values, 0.99),
+                *std::max_element(values.begin(), values.end()));
+}
+
+double cpuSeconds(HANDLE process) {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return -1;
+    auto seconds = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<uint64_t>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) /
+               1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+std::string binDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string directory(path);
+    return directory.substr(0, directory.find_last_of("\\/"));
+}
+
+// The polling thread starts right after the tray icon is in place; its event
+// is seen from any desktop, the windows only from their own.
+int ready(double seconds) {
+    const bool up = waitFor([] { return pollingThreadRuns(); }, seconds * 1000, 20);
+    std::printf(up ? "Tarvik is running\n" : "no Tarvik came up\n");
+    return up ? 0 : 1;
+}
+
+int figures(int presses) {
+    vc::VirtualControllerClient::useOwnBlock("TarvikMeasure");
+    vc::VirtualControllerClient controller;
+    if (!controller.open()) {
+        std::fprintf(stderr, "cannot open the virtual controller\n");
+        return 1;
+    }
+    vc::fillDemo(controller.block());
+
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string scratch =
+        std::string(temp) + "tarvik-measure-" + std::to_string(GetCurrentProcessId());
+    std::filesystem::create_directories(scratch);
+    auto config = tarvik::demo::newConfiguration();
+    tarvik::demo::holdKeys(config->blocks[0].entries[tarvik::EntryIndex::button(0)],
+                           {kMeasuredKey});
+    if (!tarvik::demo::writeConfigFile((scratch + "\\tarvik7.cfg").c_str(), *config)) return 1;
+
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleA(nullptr), 0);
+    if (hook == nullptr) {
+        std::fprintf(stderr, "cannot install the keyboard hook\n");
+        return 1;
+    }
+
+    const std::string exe = binDirectory() + "\\tarvik.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const double startedAt = nowMs();
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        scratch.c_str(), &startup, &process)) {
+        std::fprintf(stderr, "cannot start %s\n", exe.c_str());
+        return 1;
+    }
+    HWND window = nullptr;
+    double trayAt = 0;
+    waitFor(
+        [&] {
+            if (window == nullptr) window = controllerWindow(process.dwProcessId);
+            if (trayAt == 0 && trayIconExists(window)) trayAt = nowMs();
+            return trayAt != 0 && pollingThreadRuns();
+        },
+        20000);
+    const double mappingAt = nowMs();
+    if (trayAt == 0) {
+        std::fprintf(stderr, "Tarvik did not come up\n");
+        TerminateProcess(process.hProcess, 1);
+        return 1;
+    }
+    std::printf("start to tray icon %.0f ms, to mapping %.0f ms\n", trayAt - startedAt,
+                mappingAt - startedAt);
+
+    waitFor([] { return false; }, 500);
+    std::mt19937 random(4711);
+    // Every change comes at a random moment of an idle pass: at least one
+    // pass after the previous key, whose own 2 ms pause lengthens the pass
+    // that injected it.
+    std::uniform_real_distribution<double> pause(15.0, 40.0);
+    std::vector<double> pressLatency, releaseLatency;
+    int lost = 0;
+    for (int i = 0; i < presses; ++i) {
+        keyDownAt = 0;
+        controller.setButton(0, 0, true);
+        const double pressedAt = nowMs();
+        if (waitFor([] { return keyDownAt != 0; }, 1000)) {
+            pressLatency.push_back(keyDownAt - pressedAt);
+        } else {
+            ++lost;
+        }
+        waitFor([] { return false; }, pause(random));
+        keyUpAt = 0;
+        controller.setButton(0, 0, false);
+        const double releasedAt = nowMs();
+        if (waitFor([] { return keyUpAt != 0; }, 1000)) {
+            releaseLatency.push_back(keyUpAt - releasedAt);
+        } else {
+            ++lost;
+        }
+        waitFor([] { return false; }, pause(random));
+    }
+    UnhookWindowsHookEx(hook);
+    if (!pressLatency.empty()) printLatency("press", pressLatency);
+    if (!releaseLatency.empty()) printLatency("release", releaseLatency);
+    if (lost != 0) std::printf("events not seen within 1 s: %d\n", lost);
+
+    // scripts/measure.sh samples the process's CPU time from outside between
+    // these two lines as well.
+    std::printf("idle begins\n");
+    std::fflush(stdout);
+    const double cpuBefore = cpuSeconds(process.hProcess);
+    const uint32_t readsBefore = controller.controller(0).calls.getDeviceState;
+    const double idleFrom = nowMs();
+    waitFor([] { return false; }, 10000, 50);
+    const double cpuAfter = cpuSeconds(process.hProcess);
+    const uint32_t reads = controller.controller(0).calls.getDeviceState - readsBefore;
+    const double idleMs = nowMs() - idleFrom;
+    std::printf("idle ends\n");
+    std::printf("idle CPU over %.1f s: %.2f %% of one core (as the system reports it)\n",
+                idleMs / 1000, 100.0 * (cpuAfter - cpuBefore) * 1000 / idleMs);
+    std::printf("idle passes: %.1f per second (%.2f ms each)\n", reads * 1000.0 / idleMs,
+                reads != 0 ? idleMs / reads : 0.0);
+    std::fflush(stdout);
+
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(100, 0), 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::error_code error;
+    std::filesystem::remove_all(scratch, error);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QueryPerformanceFrequency(&frequency);
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "ready") return ready(argc > 2 ? std::atof(argv[2]) : 20);
+    if (command == "figures") return figures(argc > 2 ? std::atoi(argv[2]) : 300);
+    std::fprintf(stderr, "usage: tarvik_measure figures [presses] | ready [seconds]\n");
+    return 2;
+}
