@@ -181,8 +181,9 @@ class ConfigWindowTest : public ::testing::Test {
     Win32Platform platform;
     Win32FileSystem fileSystem;
     ScriptedDialogs dialogs;
-    ConfigWindowContext context{*state,      GetModuleHandleA(nullptr), facePen(), faceBrush(),
-                                platform,    fileSystem,                *tables,   dialogs};
+    ConfigWindowContext context{
+        *state, GetModuleHandleA(nullptr), facePen(), faceBrush(), platform, fileSystem, *tables,
+        dialogs};
     HWND created = nullptr;
 };
 

@@ -47,7 +47,8 @@ LRESULT CALLBACK recordCreation(int code, WPARAM wParam, LPARAM lParam) {
 
 class CreationHook {
   public:
-    CreationHook() : hook_(SetWindowsHookExA(WH_CBT, recordCreation, nullptr, GetCurrentThreadId())) {
+    CreationHook()
+        : hook_(SetWindowsHookExA(WH_CBT, recordCreation, nullptr, GetCurrentThreadId())) {
         creations.clear();
     }
     ~CreationHook() { UnhookWindowsHookEx(hook_); }
@@ -176,13 +177,16 @@ TEST_F(ConfigWindowTest, EveryChildMatchesItsTableRow) {
     const int W = client.right, H = client.bottom;
     const ConfigWindowChildren& c = context.children;
 
-    for (const ChildControl& row : frameControls) expectChild(c.frameControls[row.position], row, W, H);
+    for (const ChildControl& row : frameControls)
+        expectChild(c.frameControls[row.position], row, W, H);
     for (const ChildControl& row : devicePageFrame)
         expectChild(c.devicePageFrame[row.position], row, W, H);
     for (const ChildControl& row : controlSelectors)
         expectChild(c.controlSelectors[row.position], row, W, H);
-    for (const ChildControl& row : entryOptions) expectChild(c.entryOptions[row.position], row, W, H);
-    for (const ChildControl& row : blockOptions) expectChild(c.blockOptions[row.position], row, W, H);
+    for (const ChildControl& row : entryOptions)
+        expectChild(c.entryOptions[row.position], row, W, H);
+    for (const ChildControl& row : blockOptions)
+        expectChild(c.blockOptions[row.position], row, W, H);
     for (const ChildControl& row : commonPage) expectChild(c.commonPage[row.position], row, W, H);
 
     // Holes in the selector group stay empty; the counts are the tables'.
@@ -278,7 +282,7 @@ TEST_F(ConfigWindowTest, ListsHoldTheirItemsWithTheirCodes) {
 
 TEST_F(ConfigWindowTest, OpensOnTheSelectionWithItsChecksAndAction) {
     state->selection = {2, 90, 82, 1, 1};  // "fr" of hat 1 on joystick 2
-    entry(2, 90).mouseActionCode = 9;       // "left double click", item 11
+    entry(2, 90).mouseActionCode = 9;      // "left double click", item 11
     entry(2, 90).withCtrl = 1;
     open();
     EXPECT_TRUE(checked(1002));

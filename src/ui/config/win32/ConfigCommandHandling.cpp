@@ -46,13 +46,15 @@ bool selectedDatum(HWND list, intptr_t& datum) {
 
 ConfigFileContext fileContext(ConfigWindowContext& context) {
     AppState& s = context.state;
-    return {s.config,  s.functionKeys,      s.cfgFiles,         s.headerBuffer,
+    return {s.config,  s.functionKeys,   s.cfgFiles,        s.headerBuffer,
             s.devices, context.platform, context.fileSystem};
 }
 
 // Commands that paint nothing still hand the keyboard back to the window,
 // so key strokes keep arriving there rather than at the clicked button.
-void takeFocusBack(HWND window) { SetFocus(window); }
+void takeFocusBack(HWND window) {
+    SetFocus(window);
+}
 
 void loadOrSave(ConfigWindowContext& context, HWND window, bool save) {
     char path[kFileDialogBuffer] = {};

@@ -60,8 +60,8 @@ void fillLists(ConfigWindowContext& context, HWND window) {
         initialMouseActionItem(context.state.config, context.state.selection);
     HWND actions = GetDlgItem(window, ControlId::kMouseActionList);
     for (int i = 0; i < kMouseActionItemCount; ++i) {
-        const LRESULT item = SendMessageA(
-            actions, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mouseActionListItems[i].text));
+        const LRESULT item = SendMessageA(actions, CB_ADDSTRING, 0,
+                                          reinterpret_cast<LPARAM>(mouseActionListItems[i].text));
         SendMessageA(actions, CB_SETITEMDATA, static_cast<WPARAM>(item),
                      mouseActionListItems[i].code);
         if (selected == i) SendMessageA(actions, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
@@ -154,7 +154,9 @@ void forgetWindow(ConfigWindowContext& context, HWND window) {
 
 }  // namespace
 
-void bindConfigWindow(ConfigWindowContext& context) { boundContext = &context; }
+void bindConfigWindow(ConfigWindowContext& context) {
+    boundContext = &context;
+}
 
 HWND openConfigWindowHandle(const ConfigWindowContext& context) {
     return reinterpret_cast<HWND>(context.state.configWindow.load());

@@ -4,8 +4,7 @@
 
 namespace tarvik {
 
-static_assert(sizeof(DeviceSlotInfo::productName) ==
-              sizeof(DIDEVICEINSTANCEA::tszProductName));
+static_assert(sizeof(DeviceSlotInfo::productName) == sizeof(DIDEVICEINSTANCEA::tszProductName));
 
 void describeDevices(const DirectInputTables& directInput, const DeviceTable& devices,
                      DeviceOverview& overview) {
