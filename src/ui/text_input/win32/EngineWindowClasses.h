@@ -18,6 +18,16 @@ void bindEngineWindows(AppState& state);
 LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+constexpr const char* kStringWindowClass = "JoyString";
+constexpr const char* kFSelectWindowClass = "JoyF";
+
+// Registers both classes with the procedures above, no icon, no cursor and
+// `background` (the button-face brush) as background. The classes share one
+// device context each, so every drawing call restores what it changes.
+// True when both were registered.
+bool registerEngineWindowClasses(HINSTANCE instance, HBRUSH background);
+void unregisterEngineWindowClasses(HINSTANCE instance);
+
 // Draws on the open text-input window (state.engine.stringWindow).
 class Win32TextInputView final : public TextInputView {
   public:

@@ -1,0 +1,68 @@
+// The function-key selector "JoyF": a captioned window of no client area
+// whose caption shows the function key on offer.
+
+#include "ui/text_input/FunctionKeySelector.h"
+#include "ui/text_input/SelectorCaption.h"
+#include "ui/text_input/win32/EngineWindowBinding.h"
+#include "ui/text_input/win32/EngineWindowClasses.h"
+
+namespace tarvik {
+
+namespace {
+
+void showRowOnOffer(HWND window, const FunctionKeyTable& table) {
+    char caption[kSelectorCaptionSize];
+    selectorCaption(table, table.fSelectIndex, caption);
+    SetWindowTextA(window, caption);
+}
+
+void createSelectorWindow(HWND window, AppState& state) {
+    RECT desktop{};
+    GetClientRect(GetDesktopWindow(), &desktop);
+    const PixelPoint origin =
+        selectorPlacement(desktop.right - desktop.left, desktop.bottom - desktop.top);
+    // Sized 0 x 0: the system keeps the smallest captioned window it allows,
+    // the caption bar alone.
+    MoveWindow(window, origin.x, origin.y, 0, 0, TRUE);
+    showRowOnOffer(window, state.functionKeys);
+    state.engine.fSelectWindow = toHandle(window);
+}
+
+}  // namespace
+
+LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    AppState* state = boundAppState();
+    if (state != nullptr) {
+        switch (message) {
+            case WM_CREATE:
+                createSelectorWindow(window, *state);
+                break;
+            case WM_PAINT: {
+                PAINTSTRUCT paint;
+                BeginPaint(window, &paint);
+                EndPaint(window, &paint);
+                showRowOnOffer(window, state->functionKeys);
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Win32FunctionKeySelectorView::destroyWindow() {
+    HWND window = toHwnd(state_.engine.fSelectWindow);
+    if (window != nullptr) DestroyWindow(window);
+}
+
+void Win32FunctionKeySelectorView::setCaption(const char* label) {
+    HWND window = toHwnd(state_.engine.fSelectWindow);
+    if (window == nullptr || label == nullptr) return;
+    // Labels are fixed fields that need not hold their terminator.
+    char caption[kSelectorCaptionSize];
+    copyBounded(caption, label, sizeof(FunctionKeyEntry::label));
+    SetWindowTextA(window, caption);
+}
+
+}  // namespace tarvik
