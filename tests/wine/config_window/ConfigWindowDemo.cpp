@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
     state->devices.lastDeviceIndex = 1;
     const uint32_t pad = CapabilityFlags::kX | CapabilityFlags::kY | CapabilityFlags::kZ |
                          CapabilityFlags::kRz | CapabilityFlags::kSlider0 | CapabilityFlags::kPov;
-    for (int slot : {0, 1}) describe(*tables, state->devices, slot, "Tarvik game pad", 12, 5, 1, pad);
+    for (int slot : {0, 1})
+        describe(*tables, state->devices, slot, "Tarvik game pad", 12, 5, 1, pad);
     for (int slot : {2, 3}) {
         describe(*tables, state->devices, slot, "Tarvik wheel", 8, 2, 0,
                  CapabilityFlags::kX | CapabilityFlags::kY);

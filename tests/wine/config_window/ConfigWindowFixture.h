@@ -26,8 +26,10 @@
 
 namespace tarvik::testing {
 
-// Answers the NAME, SHIFT and COPY dialogs without showing them.
+// Answers the NAME, SHIFT and COPY dialogs without showing them, or hands
+// them to `real` when a test sets it.
 struct ScriptedDialogs final : ConfigDialogRunner {
+    ConfigDialogRunner* real = nullptr;
     bool accept = true;
     std::string name;  // typed into NAME
     uint32_t shiftDevice = 0, shiftButton = 0;
@@ -35,24 +37,27 @@ struct ScriptedDialogs final : ConfigDialogRunner {
     int nameRuns = 0, shiftRuns = 0, copyRuns = 0;
     int copySeenBlock = -1, copySeenDevices = -1;
 
-    bool runName(HWND, DialogState& dialogs) override {
+    bool runName(HWND owner, DialogState& dialogs) override {
         ++nameRuns;
+        if (real) return real->runName(owner, dialogs);
         if (accept) {
             std::snprintf(dialogs.nameBuffer.text, sizeof(dialogs.nameBuffer.text), "%s",
                           name.c_str());
         }
         return accept;
     }
-    bool runShift(HWND, ConfigHeader& header, DialogState&) override {
+    bool runShift(HWND owner, ConfigHeader& header, DialogState& dialogs) override {
         ++shiftRuns;
+        if (real) return real->runShift(owner, header, dialogs);
         if (accept) {
             header.shiftDevice = shiftDevice;
             header.shiftButton = shiftButton;
         }
         return accept;
     }
-    bool runCopy(HWND, int currentBlock, int deviceCount, DialogState& dialogs) override {
+    bool runCopy(HWND owner, int currentBlock, int deviceCount, DialogState& dialogs) override {
         ++copyRuns;
+        if (real) return real->runCopy(owner, currentBlock, deviceCount, dialogs);
         copySeenBlock = currentBlock;
         copySeenDevices = deviceCount;
         if (accept) dialogs.copyTargetBlock = copyTarget;
