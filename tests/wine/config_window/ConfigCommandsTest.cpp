@@ -178,18 +178,6 @@ TEST_F(ConfigCommandsTest, KeyStrokesAreRecordedIntoTheEntry) {
     EXPECT_EQ(SendMessageA(item(ControlId::kKeyList), CB_GETCURSEL, 0, 0), f5);
 }
 
-TEST_F(ConfigCommandsTest, KeyStrokesOnTheCommonPageOrBlockViewAreIgnored) {
-    open();
-    typed('x');
-    keyUp('X', keyUpParam(0x2D));
-    command(1000);
-    typed('x');
-    keyUp('X', keyUpParam(0x2D));
-    for (int block = 0; block < kBlockCount; ++block) {
-        EXPECT_EQ(state->config.blocks[block].entries[0].keyCount, 0);
-    }
-}
-
 TEST_F(ConfigCommandsTest, MouseActionListSetsTheActionAndTheMouseBox) {
     openOnButton3();
     pick(ControlId::kMouseActionList, 11);  // "left double click"
