@@ -1,0 +1,244 @@
+#include "ui/config/win32/ConfigWindow.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "shell/VersionString.h"
+#include "ui/config/KeyAndActionLists.h"
+#include "ui/config/win32/ConfigWindowHandlers.h"
+#include "ui/config/win32/DeviceDescription.h"
+
+namespace tarvik {
+
+namespace {
+
+ConfigWindowContext* boundContext = nullptr;
+
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 480;
+constexpr char kNoMoranda[] = " no moranda";
+
+void store(ConfigWindowChildren& c, ControlGroup group, int position, HWND handle) {
+    auto put = [&](HWND* handles, int capacity, int& count) {
+        if (position < 0 || position >= capacity) return;
+        handles[position] = handle;
+        count = std::max(count, position + 1);
+    };
+    switch (group) {
+        case ControlGroup::kFrameControls:
+            put(c.frameControls, kFrameControlCount, c.frameControlCount);
+            break;
+        case ControlGroup::kDeviceRadios:
+            put(c.deviceRadios, kMaxDeviceRadios, c.deviceRadioCount);
+            break;
+        case ControlGroup::kDevicePageFrame:
+            put(c.devicePageFrame, kDevicePageFrameCount, c.devicePageFrameCount);
+            break;
+        case ControlGroup::kControlSelectors:
+            put(c.controlSelectors, kControlSelectorSlots, c.controlSelectorCount);
+            break;
+        case ControlGroup::kEntryOptions:
+            put(c.entryOptions, kEntryOptionCount, c.entryOptionCount);
+            if (position == 18) c.entryCountAfterFirstUpDown = c.entryOptionCount;
+            if (position == 19) c.entryCountAfterSecondUpDown = c.entryOptionCount;
+            if (position == 20) c.entryCountAfterThirdUpDown = c.entryOptionCount;
+            break;
+        case ControlGroup::kBlockOptions:
+            put(c.blockOptions, kBlockOptionCount, c.blockOptionCount);
+            if (position == 4) c.blockCountAfterFirstUpDown = c.blockOptionCount;
+            if (position == 6) c.blockCountAfterThirdUpDown = c.blockOptionCount;
+            break;
+        case ControlGroup::kCommonPage:
+            put(c.commonPage, kCommonPageCount, c.commonPageCount);
+            break;
+    }
+}
+
+// addMouseAction for every item, then addKeyName for every item.
+void fillLists(ConfigWindowContext& context, HWND window) {
+    const std::optional<int> selected =
+        initialMouseActionItem(context.state.config, context.state.selection);
+    HWND actions = GetDlgItem(window, ControlId::kMouseActionList);
+    for (int i = 0; i < kMouseActionItemCount; ++i) {
+        const LRESULT item = SendMessageA(actions, CB_ADDSTRING, 0,
+                                          reinterpret_cast<LPARAM>(mouseActionListItems[i].text));
+        SendMessageA(actions, CB_SETITEMDATA, static_cast<WPARAM>(item),
+                     mouseActionListItems[i].code);
+        if (selected == i) SendMessageA(actions, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    }
+    HWND keys = GetDlgItem(window, ControlId::kKeyList);
+    for (const ListItem& key : keyListItems) {
+        const LRESULT item =
+            SendMessageA(keys, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(key.text));
+        SendMessageA(keys, CB_SETITEMDATA, static_cast<WPARAM>(item), key.code);
+    }
+}
+
+void createChildren(ConfigWindowContext& context, HWND window, int width, int height) {
+    ConfigWindowChildren& children = context.children;
+    const SelectionState& selection = context.state.selection;
+    const int deviceCount = context.state.devices.deviceCount;
+    for (const CreationItem& item : creationSequence) {
+        switch (item.step) {
+            case CreationStep::kControls:
+                for (int p = item.firstPosition; p <= item.lastPosition; ++p) {
+                    const ChildControl* row = findChildControl({item.group, p});
+                    if (row == nullptr) continue;
+                    store(children, item.group, p,
+                          createChildControl(window, context.instance, *row, width, height));
+                }
+                break;
+            case CreationStep::kDeviceRow:
+                for (int p = 0; p < deviceRadioCount(deviceCount); ++p) {
+                    const ChildControl radio = deviceRadio(deviceCount, p);
+                    store(children, ControlGroup::kDeviceRadios, p,
+                          createChildControl(window, context.instance, radio, width, height));
+                }
+                break;
+            case CreationStep::kCheckLevelRadio:
+                CheckDlgButton(window, ControlId::kFirstLevelRadio + selection.currentLevel,
+                               BST_CHECKED);
+                break;
+            case CreationStep::kCheckPovRadio:
+                CheckDlgButton(window, ControlId::kFirstPovRadio + selection.currentPov,
+                               BST_CHECKED);
+                break;
+            case CreationStep::kFillLists:
+                fillLists(context, window);
+                break;
+        }
+    }
+}
+
+void appendNoMoranda(HWND window) {
+    char caption[256 + sizeof(kNoMoranda)] = {};
+    const int length = GetWindowTextA(window, caption, 256);
+    std::memcpy(caption + std::max(length, 0), kNoMoranda, sizeof(kNoMoranda));
+    SetWindowTextA(window, caption);
+}
+
+void createWindow(ConfigWindowContext& context, HWND window) {
+    AppState& state = context.state;
+    state.configWindow = reinterpret_cast<WindowHandle>(window);
+    describeDevices(context.directInput, state.devices, context.devices);
+    context.children = ConfigWindowChildren{};
+
+    if (state.engine.noKeySentYet == 0) appendNoMoranda(window);
+
+    RECT desktop{};
+    GetClientRect(GetDesktopWindow(), &desktop);
+    MoveWindow(window, (desktop.right - kWindowWidth) / 2, (desktop.bottom - kWindowHeight) / 2,
+               kWindowWidth, kWindowHeight, TRUE);
+    ShowWindow(window, SW_SHOW);
+
+    RECT client{};
+    GetClientRect(window, &client);
+    createChildren(context, window, client.right, client.bottom);
+
+    CheckDlgButton(window, ControlId::kFirstDeviceRadio + state.selection.currentBlock,
+                   BST_CHECKED);
+    CheckDlgButton(window, ControlId::kFirstControlRadio + state.selection.currentControl,
+                   BST_CHECKED);
+    pageDisplay(context);
+    pagePaint(context, nullptr);
+    SetForegroundWindow(window);
+}
+
+// The window may go by a route other than "close" or "quit"; the handle
+// must not outlive it.
+void forgetWindow(ConfigWindowContext& context, HWND window) {
+    WindowHandle expected = reinterpret_cast<WindowHandle>(window);
+    context.state.configWindow.compare_exchange_strong(expected, kNoWindow);
+    context.children = ConfigWindowChildren{};
+}
+
+}  // namespace
+
+void bindConfigWindow(ConfigWindowContext& context) {
+    boundContext = &context;
+}
+
+HWND openConfigWindowHandle(const ConfigWindowContext& context) {
+    return reinterpret_cast<HWND>(context.state.configWindow.load());
+}
+
+void applyFollowUp(ConfigWindowContext& context, const FollowUp& followUp) {
+    HWND window = openConfigWindowHandle(context);
+    if (window == nullptr) return;
+    for (int i = 0; i < followUp.checkCount; ++i) {
+        CheckDlgButton(window, followUp.checks[i].id,
+                       followUp.checks[i].checked ? BST_CHECKED : BST_UNCHECKED);
+    }
+    if (followUp.pageDisplay) pageDisplay(context);
+    if (followUp.pagePaint) pagePaint(context, nullptr);
+}
+
+LRESULT CALLBACK configWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ConfigWindowContext* context = boundContext;
+    if (context == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = 0;
+    switch (message) {
+        case WM_CREATE:
+            createWindow(*context, window);
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            pagePaint(*context, dc);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_NOTIFY:
+            handleNotify(*context, lParam);
+            break;
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            if (handleKeyRelease(*context, message, wParam, lParam, result)) return result;
+            break;
+        case WM_CHAR:
+            handleCharacter(*context, wParam);
+            break;
+        case WM_COMMAND:
+            if (handleCommand(*context, window, wParam, lParam, result)) return result;
+            break;
+        case WM_DESTROY:
+            forgetWindow(*context, window);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+ATOM registerConfigWindowClass(HINSTANCE instance, HBRUSH background) {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_BYTEALIGNCLIENT | CS_CLASSDC;
+    windowClass.lpfnWndProc = configWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = kConfigWindowClass;
+    return RegisterClassA(&windowClass);
+}
+
+void openConfigWindow(ConfigWindowContext& context) {
+    bindConfigWindow(context);
+    if (HWND open = openConfigWindowHandle(context)) {
+        SetForegroundWindow(open);
+        return;
+    }
+    CreateWindowExA(0, kConfigWindowClass, VersionString, WS_CAPTION | WS_THICKFRAME, 0, 0, 640,
+                    480, nullptr, nullptr, context.instance, nullptr);
+}
+
+void ConfigWindowLearningView::setRadioCheck(int id, bool checked) {
+    if (HWND window = openConfigWindowHandle(context_)) {
+        CheckDlgButton(window, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+void ConfigWindowLearningView::redisplayPage() {
+    pageDisplay(context_);
+    pagePaint(context_, nullptr);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,88 @@
+// Opens the configuration window on an entry page with two described
+// joysticks and keeps it up for a while, for screenshots of the layout.
+// Usage: config_window_demo.exe [seconds]
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "config/Defaults.h"
+#include "config/Thresholds.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Platform.h"
+#include "ui/config/win32/ConfigWindow.h"
+
+using namespace tarvik;
+
+namespace {
+
+struct NoDialogs final : ConfigDialogRunner {
+    bool runName(HWND, DialogState&) override { return false; }
+    bool runShift(HWND, ConfigHeader&, DialogState&) override { return false; }
+    bool runCopy(HWND, int, int, DialogState&) override { return false; }
+};
+
+void describe(DirectInputTables& tables, DeviceTable& devices, int slot, const char* name,
+              DWORD buttons, DWORD axes, DWORD povs, uint32_t flags) {
+    std::snprintf(tables.descriptions[slot].tszProductName,
+                  sizeof(tables.descriptions[slot].tszProductName), "%s", name);
+    tables.capabilities[slot].dwButtons = buttons;
+    tables.capabilities[slot].dwAxes = axes;
+    tables.capabilities[slot].dwPOVs = povs;
+    devices.capabilityFlags[slot] = flags;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+    auto state = std::make_unique<AppState>();
+    auto tables = std::make_unique<DirectInputTables>();
+    writeRecordDefaults(state->config);
+    recomputeThresholds(state->config);
+    state->devices.deviceCount = 2;
+    state->devices.lastDeviceIndex = 1;
+    const uint32_t pad = CapabilityFlags::kX | CapabilityFlags::kY | CapabilityFlags::kZ |
+                         CapabilityFlags::kRz | CapabilityFlags::kSlider0 | CapabilityFlags::kPov;
+    for (int slot : {0, 1})
+        describe(*tables, state->devices, slot, "Tarvik game pad", 12, 5, 1, pad);
+    for (int slot : {2, 3}) {
+        describe(*tables, state->devices, slot, "Tarvik wheel", 8, 2, 0,
+                 CapabilityFlags::kX | CapabilityFlags::kY);
+    }
+    describe(*tables, state->devices, 4, "Mouse", 3, 3, 0,
+             CapabilityFlags::kX | CapabilityFlags::kY | CapabilityFlags::kZ);
+
+    ControlEntry& e = state->config.blocks[0].entries[33];
+    std::strcpy(e.label, "steer right");
+    std::strcpy(e.keyText, "ok");
+    e.keyCount = 2;
+    e.sendKeys = 1;
+    e.withCtrl = 1;
+    e.mouseAction = 1;
+    e.mouseActionCode = 2;  // "move right"
+    state->selection = {0, 33, 33, 0, 0};
+
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
+    registerConfigWindowClass(instance, brush);
+    Win32Platform platform;
+    Win32FileSystem files;
+    NoDialogs dialogs;
+    ConfigWindowContext context{*state, instance, pen, brush, platform, files, *tables, dialogs};
+    openConfigWindow(context);
+
+    SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, nullptr);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.hwnd == nullptr) break;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+        if (state->configWindow == kNoWindow) break;
+    }
+    return 0;
+}

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "fakes/ConfigFixtures.h"
+#include "ui/config/EntryCommands.h"
+#include "ui/config/win32/Dialogs.h"
+#include "wine/dialogs/DialogDriver.h"
+
+namespace tarvik {
+namespace {
+
+using testing::DialogDriver;
+using testing::DialogPlacement;
+
+HINSTANCE self() {
+    return GetModuleHandleA(nullptr);
+}
+
+void expectCentredOnTop(const DialogPlacement& seen) {
+    const int w = seen.window.right - seen.window.left;
+    const int h = seen.window.bottom - seen.window.top;
+    EXPECT_GT(w, 100);  // the template's size, kept
+    EXPECT_GT(h, 40);
+    EXPECT_EQ(seen.window.left, (seen.desktop.right - w) / 2);
+    EXPECT_EQ(seen.window.top, (seen.desktop.bottom - h) / 2);
+    EXPECT_TRUE(seen.topmost);
+}
+
+// Check marks of `count` radios from `first`.
+std::vector<bool> checks(HWND dialog, int first, int count) {
+    std::vector<bool> marks;
+    for (int id = first; id < first + count; ++id)
+        marks.push_back(DialogDriver::checked(dialog, id));
+    return marks;
+}
+
+std::vector<bool> onlyChecked(int count, std::vector<int> indices) {
+    std::vector<bool> marks(count, false);
+    for (int i : indices) marks[i] = true;
+    return marks;
+}
+
+// Runs `run` while `driver` plays the user, and checks that the script found
+// the dialog and ended it itself.
+template <typename Run>
+bool runDriven(DialogDriver& driver, Run run) {
+    const bool accepted = run();
+    driver.finish();
+    EXPECT_TRUE(driver.found());
+    EXPECT_TRUE(driver.closedByScript());
+    return accepted;
+}
+
+TEST(NameDialog, OkTakesTheEditAndCancelKeepsTheCallersName) {
+    DialogState dialogs;
+    std::strcpy(dialogs.nameBuffer.text, "old name");
+    std::string shown;
+    DialogPlacement where;
+    DialogDriver ok("enter name", [&](HWND dialog) {
+        HWND edit = GetDlgItem(dialog, 1205);
+        shown = DialogDriver::text(edit);
+        where = DialogDriver::placement(dialog);
+        DialogDriver::setText(edit, "new name");
+        DialogDriver::click(dialog, IDOK);
+    });
+    EXPECT_TRUE(runDriven(ok, [&] { return runNameDialog(self(), nullptr, dialogs); }));
+    EXPECT_EQ(shown, "old name");
+    EXPECT_STREQ(dialogs.nameBuffer.text, "new name");
+    expectCentredOnTop(where);
+
+    DialogDriver cancel("enter name", [&](HWND dialog) {
+        shown = DialogDriver::text(GetDlgItem(dialog, 1205));
+        DialogDriver::setText(GetDlgItem(dialog, 1205), "thrown away");
+        DialogDriver::click(dialog, IDCANCEL);
+    });
+    EXPECT_FALSE(runDriven(cancel, [&] { return runNameDialog(self(), nullptr, dialogs); }));
+    EXPECT_EQ(shown, "new name");
+    EXPECT_STREQ(dialogs.nameBuffer.text, "new name");
+}
+
+TEST(NameDialog, LongNamesAreCutTo255InTheBufferAnd49InTheLabel) {
+    auto config = testing::makeDefaultConfiguration();
+    SelectionState selection;
+    selection.currentBlock = 2;
+    selection.currentControl = 5;
+    deriveCurrentEntry(selection);
+    DialogState dialogs;
+    loadNameBuffer(*config, selection, dialogs.nameBuffer);
+    DialogDriver driver("enter name", [&](HWND dialog) {
+        DialogDriver::setText(GetDlgItem(dialog, 1205), std::string(300, 'n'));
+        DialogDriver::click(dialog, IDOK);
+    });
+    const bool accepted =
+        runDriven(driver, [&] { return runNameDialog(self(), nullptr, dialogs); });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(std::string(dialogs.nameBuffer.text), std::string(255, 'n'));
+    finishNameDialog(*config, selection, accepted, dialogs.nameBuffer);
+    EXPECT_EQ(std::string(config->blocks[2].entries[5].label), std::string(49, 'n'));
+}
+
+TEST(NameDialog, AnUnterminatedBufferShowsAtMost255Characters) {
+    DialogState dialogs;
+    std::memset(dialogs.nameBuffer.text, 'a', sizeof(dialogs.nameBuffer.text));
+    std::string shown;
+    DialogDriver driver("enter name", [&](HWND dialog) {
+        shown = DialogDriver::text(GetDlgItem(dialog, 1205));
+        DialogDriver::click(dialog, IDCANCEL);
+    });
+    EXPECT_FALSE(runDriven(driver, [&] { return runNameDialog(self(), nullptr, dialogs); }));
+    EXPECT_EQ(shown, std::string(255, 'a'));
+    EXPECT_EQ(dialogs.nameBuffer.text[255], 'a');  // Cancel leaves the caller's bytes
+}
+
+class ShiftDialog : public ::testing::Test {
+  protected:
+    std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
+    ConfigHeader& header = config->header;
+    DialogState dialogs;
+
+    bool run(DialogDriver& driver) {
+        return runDriven(driver, [&] { return runShiftDialog(self(), nullptr, header, dialogs); });
+    }
+};
+
+TEST_F(ShiftDialog, DefaultsShowDevice2AndButton32AndCancelAfterClicksChangesNothing) {
+    std::vector<bool> devices, buttons, devicesAfter, buttonsAfter;
+    DialogPlacement where;
+    DialogDriver driver("config shift device and button", [&](HWND dialog) {
+        devices = checks(dialog, 200, 4);
+        buttons = checks(dialog, 300, 32);
+        where = DialogDriver::placement(dialog);
+        DialogDriver::click(dialog, 203);
+        DialogDriver::click(dialog, 305);
+        devicesAfter = checks(dialog, 200, 4);
+        buttonsAfter = checks(dialog, 300, 32);
+        DialogDriver::click(dialog, IDCANCEL);
+    });
+    EXPECT_FALSE(run(driver));
+    EXPECT_EQ(devices, onlyChecked(4, {1}));
+    EXPECT_EQ(buttons, onlyChecked(32, {31}));
+    EXPECT_EQ(devicesAfter, onlyChecked(4, {3}));
+    EXPECT_EQ(buttonsAfter, onlyChecked(32, {5}));
+    EXPECT_EQ(header.shiftDevice, 1u);
+    EXPECT_EQ(header.shiftButton, 31u);
+    expectCentredOnTop(where);
+}
+
+TEST_F(ShiftDialog, OkStoresTheClickedDeviceAndButton) {
+    DialogDriver driver("config shift device and button", [&](HWND dialog) {
+        DialogDriver::click(dialog, 200);
+        DialogDriver::click(dialog, 307);
+        DialogDriver::click(dialog, IDOK);
+    });
+    EXPECT_TRUE(run(driver));
+    EXPECT_EQ(header.shiftDevice, 0u);
+    EXPECT_EQ(header.shiftButton, 7u);
+}
+
+TEST_F(ShiftDialog, DeactivateStoresNoShiftButtonAndReopensWithNoButtonChecked) {
+    std::vector<bool> devices, buttons;
+    DialogDriver off("config shift device and button", [&](HWND dialog) {
+        DialogDriver::click(dialog, 304);
+        DialogDriver::click(dialog, 332);
+        devices = checks(dialog, 200, 4);
+        buttons = checks(dialog, 300, 32);
+        DialogDriver::click(dialog, IDOK);
+    });
+    EXPECT_TRUE(run(off));
+    EXPECT_EQ(devices, onlyChecked(4, {1}));
+    EXPECT_EQ(buttons, onlyChecked(32, {}));
+    EXPECT_EQ(header.shiftDevice, 1u);
+    EXPECT_EQ(header.shiftButton, 32u);
+
+    DialogDriver reopened("config shift device and button", [&](HWND dialog) {
+        devices = checks(dialog, 200, 4);
+        buttons = checks(dialog, 300, 32);
+        DialogDriver::click(dialog, IDOK);
+    });
+    EXPECT_TRUE(run(reopened));
+    EXPECT_EQ(devices, onlyChecked(4, {1}));
+    EXPECT_EQ(buttons, onlyChecked(32, {}));
+    EXPECT_EQ(header.shiftButton, 32u);
+}
+
+class CopyDialog : public ::testing::Test {
+  protected:
+    DialogState dialogs;
+
+    bool run(DialogDriver& driver, int currentBlock, int deviceCount) {
+        return runDriven(driver, [&] {
+            return runCopyDialog(self(), nullptr, currentBlock, deviceCount, dialogs);
+        });
+    }
+};
+
+TEST_F(CopyDialog, ShowsOnlyOtherBlocksOfAttachedJoysticksAndOkKeepsTheLastTarget) {
+    dialogs.copyTargetBlock = 6;  // chosen before, now hidden
+    std::string caption;
+    std::vector<bool> visible, checked;
+    DialogPlacement where;
+    DialogDriver driver("copy configuration of device", [&](HWND dialog) {
+        caption = DialogDriver::text(dialog);
+        for (int id = 200; id < 208; ++id) visible.push_back(DialogDriver::visible(dialog, id));
+        checked = checks(dialog, 200, 8);
+        where = DialogDriver::placement(dialog);
+        DialogDriver::click(dialog, IDOK);
+    });
+    EXPECT_TRUE(run(driver, 3, 2));
+    EXPECT_EQ(caption, "copy configuration of device 4");
+    EXPECT_EQ(visible, onlyChecked(8, {0, 1, 2}));  // "1", "S1", "2"; not "S2" itself
+    EXPECT_EQ(checked, onlyChecked(8, {}));
+    EXPECT_EQ(dialogs.copyTargetBlock, 6);
+    expectCentredOnTop(where);
+}
+
+TEST_F(CopyDialog, S3BelongsToTheFirstGroupAnd3ToTheSecond) {
+    std::vector<bool> afterOneAndThree, afterS3;
+    DialogDriver driver("copy configuration of device", [&](HWND dialog) {
+        DialogDriver::click(dialog, 200);  // "1"
+        DialogDriver::click(dialog, 204);  // "3"
+        afterOneAndThree = checks(dialog, 200, 8);
+        DialogDriver::click(dialog, 205);  // "S3"
+        afterS3 = checks(dialog, 200, 8);
+        DialogDriver::click(dialog, IDOK);
+    });
+    EXPECT_TRUE(run(driver, 7, 4));
+    EXPECT_EQ(afterOneAndThree, onlyChecked(8, {0, 4}));
+    EXPECT_EQ(afterS3, onlyChecked(8, {4, 5}));
+    EXPECT_EQ(dialogs.copyTargetBlock, 5);  // the radio clicked last
+
+    // The next run starts with no radio checked and still targets block 5.
+    std::vector<bool> checked;
+    DialogDriver again("copy configuration of device", [&](HWND dialog) {
+        checked = checks(dialog, 200, 8);
+        DialogDriver::click(dialog, IDOK);
+    });
+    EXPECT_TRUE(run(again, 0, 4));
+    EXPECT_EQ(checked, onlyChecked(8, {}));
+    EXPECT_EQ(dialogs.copyTargetBlock, 5);
+}
+
+TEST_F(CopyDialog, CancelEndsWithZero) {
+    DialogDriver driver("copy configuration of device 1",
+                        [&](HWND dialog) { DialogDriver::click(dialog, IDCANCEL); });
+    EXPECT_FALSE(run(driver, 0, 1));
+}
+
+}  // namespace
+}  // namespace tarvik
