@@ -1,7 +1,7 @@
 #include "shell/win32/TrayController.h"
 
 #include "shell/TrayMenu.h"
-#include "shell/Version.h"
+#include "shell/VersionString.h"
 #include "shell/win32/TrayIcon.h"
 
 namespace tarvik {
@@ -30,19 +30,9 @@ void startFollowing() {
 
 class Win32TrayActions final : public TrayActions {
   public:
+    // Creates the window, or brings the open one to the front.
     void openConfigWindow() override {
-        AppState& state = *bound.state;
-        const WindowHandle open = state.configWindow.load();
-        if (open != kNoWindow) {
-            SetForegroundWindow(reinterpret_cast<HWND>(open));
-            return;
-        }
-        // The window stores its own handle while it is being created; the
-        // returned one is stored as well.
-        HWND window =
-            CreateWindowExA(0, "JoyConfig", VersionString, WS_CAPTION | WS_THICKFRAME, 0, 0, 640,
-                            480, nullptr, nullptr, bound.shell->instance, nullptr);
-        state.configWindow = reinterpret_cast<WindowHandle>(window);
+        tarvik::openConfigWindow(*bound.configWindow);
         startFollowing();
     }
     void showAbout() override { MessageBoxA(GetFocus(), kAboutText, kAboutCaption, MB_OK); }

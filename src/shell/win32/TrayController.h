@@ -10,6 +10,7 @@
 #include "shell/AppState.h"
 #include "shell/ProgramLauncher.h"
 #include "shell/win32/ShellHandles.h"
+#include "ui/config/win32/ConfigWindow.h"
 
 namespace tarvik {
 
@@ -18,7 +19,8 @@ struct TrayControllerBinding {
     ShellHandles* shell;
     ConfigFileContext* files;
     ProgramLauncher* launcher;
-    DeviceSource* devices;       // read by the follow step, on this thread
+    DeviceSource* devices;  // read by the follow step, on this thread
+    ConfigWindowContext* configWindow;
     LearningView* learningView;  // the configuration window's radios and page
 };
 

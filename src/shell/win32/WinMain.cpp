@@ -15,12 +15,13 @@
 #include "shell/CommandLine.h"
 #include "shell/IconId.h"
 #include "shell/StartConfiguration.h"
-#include "shell/Version.h"
-#include "shell/win32/ConfigWindowPlaceholder.h"
+#include "shell/VersionString.h"
 #include "shell/win32/ShellHandles.h"
 #include "shell/win32/TrayController.h"
 #include "shell/win32/TrayIcon.h"
 #include "shell/win32/Win32ProgramLauncher.h"
+#include "ui/config/win32/ConfigDialogRunner.h"
+#include "ui/config/win32/ConfigWindow.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
 
 namespace tarvik {
@@ -28,9 +29,6 @@ namespace tarvik {
 namespace {
 
 constexpr char kControllerClass[] = "TaskBarController";
-constexpr char kConfigClass[] = "JoyConfig";
-constexpr UINT kClassStyle = CS_BYTEALIGNCLIENT | CS_CLASSDC;
-static_assert(kClassStyle == 0x1040);
 
 constexpr char kOneOnlyWarning[] =
     "more than one device detected\r\n"
@@ -48,9 +46,6 @@ Win32ProgramLauncher launcher;
 DirectInputDeviceSource deviceSource(state.devices, directInput);
 ConfigFileContext files{state.config,  state.functionKeys, state.cfgFiles, state.headerBuffer,
                         state.devices, platform,           fileSystem};
-// Until the configuration window draws its own radios and page, learning
-// has nothing to show.
-NullLearningView learningView;
 Win32TextInputView textInputView(state);
 Win32FunctionKeySelectorView selectorView(state);
 HANDLE pollingThread = nullptr;
@@ -68,7 +63,15 @@ int shutDown(ShutdownFrom from) {
             state.runFlag = 0;
             Sleep(10);
             if (pollingThread != nullptr) {
-                WaitForSingleObject(pollingThread, INFINITE);
+                // Learning on the polling thread may still be setting a radio
+                // of a configuration window left open: its sent messages are
+                // answered while waiting, so the two threads never wait for
+                // each other.
+                while (MsgWaitForMultipleObjects(1, &pollingThread, FALSE, INFINITE,
+                                                 QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+                    MSG message;
+                    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+                }
                 CloseHandle(pollingThread);
                 pollingThread = nullptr;
             }
@@ -79,7 +82,7 @@ int shutDown(ShutdownFrom from) {
         case ShutdownFrom::kClasses:
             UnregisterClassA(kFSelectWindowClass, shell.instance);
             UnregisterClassA(kStringWindowClass, shell.instance);
-            UnregisterClassA(kConfigClass, shell.instance);
+            UnregisterClassA(kConfigWindowClass, shell.instance);
             UnregisterClassA(kControllerClass, shell.instance);
             [[fallthrough]];
         case ShutdownFrom::kPen:
@@ -102,8 +105,7 @@ bool registerClass(const char* name, UINT style, WNDPROC procedure, HBRUSH backg
 
 bool registerClasses() {
     return registerClass(kControllerClass, 0, trayControllerProc, nullptr) &&
-           registerClass(kConfigClass, kClassStyle, configWindowPlaceholderProc,
-                         shell.backgroundBrush) &&
+           registerConfigWindowClass(shell.instance, shell.backgroundBrush) != 0 &&
            registerEngineWindowClasses(shell.instance, shell.backgroundBrush);
 }
 
@@ -135,9 +137,16 @@ int run(HINSTANCE instance, const char* commandLine) {
     shell.backgroundPen = CreatePen(PS_SOLID, 1, face);
     shell.backgroundBrush = CreateSolidBrush(face);
 
-    bindTrayController(
-        TrayControllerBinding{&state, &shell, &files, &launcher, &deviceSource, &learningView});
-    bindConfigWindowPlaceholder(state);
+    // The configuration window and what learning shows in it.
+    ResourceDialogRunner dialogs(instance);
+    ConfigWindowContext configWindow{
+        state,    instance,   shell.backgroundPen, shell.backgroundBrush,
+        platform, fileSystem, directInput,         dialogs};
+    ConfigWindowLearningView learningView(configWindow);
+
+    bindTrayController(TrayControllerBinding{&state, &shell, &files, &launcher, &deviceSource,
+                                             &configWindow, &learningView});
+    bindConfigWindow(configWindow);
     bindEngineWindows(state);
     if (!registerClasses()) {
         showError("unable to register window class");

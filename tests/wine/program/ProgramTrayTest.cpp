@@ -109,5 +109,36 @@ TEST_F(ProgramTray, AboutBoxNamesTheProduct) {
     exitThroughTray(tarvik, window);
 }
 
+TEST_F(ProgramTray, ConfigurationWindowFollowsTheControllerEachTimeItIsOpened) {
+    auto config = typing("d");
+    config->blocks[0].learnMask = LearnMask::kButtons;
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    for (int button : {2, 5}) {
+        SCOPED_TRACE(button);
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(102, 0), 0);
+        // The control radio of the button pressed (1050 + control number)
+        // gets the check mark.
+        HWND configWindow = nullptr;
+        HWND radio = nullptr;
+        ASSERT_TRUE(pumpUntil([&] {
+            configWindow = windowOfProcess(tarvik.id(), "JoyConfig");
+            radio = configWindow != nullptr ? GetDlgItem(configWindow, 1050 + button + 1) : nullptr;
+            return radio != nullptr;
+        }));
+        setButton(0, button, true);
+        EXPECT_TRUE(
+            pumpUntil([&] { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 3000));
+        setButton(0, button, false);
+        PostMessageA(configWindow, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(pumpUntil([&] { return !IsWindow(configWindow); }));
+        pumpFor(200);  // a tick of the closed window's timer
+    }
+    exitThroughTray(tarvik, window);
+}
+
 }  // namespace
 }  // namespace tarvik::testing
