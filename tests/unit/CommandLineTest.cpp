@@ -74,13 +74,5 @@ TEST(CommandLine, LoadAndStartEachTakeTheirOwnName) {
     EXPECT_STREQ(o.loadName, "C:\\x\\game.cfg");
 }
 
-TEST(CommandLine, AutostartWithAColonAlsoReadsAsStart) {
-    // The search is for substrings: "AUTOSTART:" holds "START:" as well.
-    const CommandLineOptions o = parseCommandLine("AUTOSTART:\"x.exe\"");
-    EXPECT_TRUE(o.autostart);
-    EXPECT_TRUE(o.start);
-    EXPECT_STREQ(o.startName, "x.exe");
-}
-
 }  // namespace
 }  // namespace tarvik

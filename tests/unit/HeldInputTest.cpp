@@ -142,18 +142,5 @@ TEST_F(HeldInputRelease, LatchedAndHeldMouseButtonsAreLetGo) {
     EXPECT_EQ(releaseAll(), Log{});
 }
 
-TEST_F(HeldInputRelease, TrackerPassesEverythingOnUnchanged) {
-    tracker.injectKeyboard(KeyboardRecord{0x41, 0x1E, 0});
-    tracker.injectMouse(MouseRecord{3, -4, 0, MouseFlags::kMove});
-    tracker.sleepMs(7);
-    tracker.shellOpen("x.exe");
-    platform.cursor = {5, 6};
-    EXPECT_EQ(tracker.cursorPosition().x, 5);
-    EXPECT_EQ(tracker.mapVirtualKeyToScanCode(0x10), 0x2Au);
-    EXPECT_EQ(platform.log, (Log{"key vk=41 scan=1E flags=0", "mouse flags=1 dx=3 dy=-4 data=0",
-                                 "shellOpen \"x.exe\""}));
-    EXPECT_EQ(platform.totalSleptMs, 7u);
-}
-
 }  // namespace
 }  // namespace tarvik
