@@ -156,8 +156,8 @@ class PollingPass : public ::testing::Test {
 TEST_F(PollingPass, MappingPassWaitsPollsAndEvaluatesEachDeviceFollowedByTheMouse) {
     setJoysticks(2);
     setShift(0, 5);
-    EXPECT_EQ(pass(), (Log{"wait 10", "poll 0", "poll mouse", "poll 0", "poll 4",
-                           "poll 2", "poll 4"}));
+    EXPECT_EQ(pass(),
+              (Log{"wait 10", "poll 0", "poll mouse", "poll 0", "poll 4", "poll 2", "poll 4"}));
 }
 
 TEST_F(PollingPass, HeldShiftButtonShiftsEveryGameDeviceButNeverTheMouse) {
