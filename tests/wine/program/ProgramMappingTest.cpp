@@ -140,5 +140,31 @@ TEST_F(ProgramMapping, OpenConfigurationWindowPausesTheMapping) {
     exitThroughTray(tarvik, window);
 }
 
+TEST_F(ProgramMapping, SignallingTheTriggerEventEndsThePassWaitEarly) {
+    writeConfig("tarvik7.cfg", *demo::newConfiguration());
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    HANDLE trigger = OpenEventA(EVENT_MODIFY_STATE, FALSE, "trigger");
+    ASSERT_NE(trigger, nullptr);
+
+    // Every pass reads the pad once; count the reads over equal spells.
+    const uint32_t& reads = block().controllers[0].calls.getDeviceState;
+    auto readsDuring = [&](bool signalling) {
+        const uint32_t before = reads;
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 500) {
+            if (signalling) SetEvent(trigger);
+            Sleep(signalling ? 0 : 10);
+        }
+        return reads - before;
+    };
+    const uint32_t paced = readsDuring(false);
+    const uint32_t signalled = readsDuring(true);
+    EXPECT_GT(signalled, 2 * paced) << paced << " reads paced, " << signalled << " signalled";
+    CloseHandle(trigger);
+    exitThroughTray(tarvik, window);
+}
+
 }  // namespace
 }  // namespace tarvik::testing
