@@ -7,11 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/config-window-entry.png}
 bash scripts/build.sh windows
-source scripts/wine-env.sh
-source scripts/xvfb-env.sh
-trap 'wineserver -k >/dev/null 2>&1 || true; tarvik_stop_display' EXIT
-tarvik_start_display
-tarvik_wine_services
+source scripts/wine-session.sh
+tarvik_start_session
 wine build/windows/tests/wine/config_window/config_window_demo.exe 20 </dev/null >/dev/null 2>&1 &
 demo=$!
 sleep 6

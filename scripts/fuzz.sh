@@ -18,8 +18,8 @@ test "${PIPESTATUS[0]}" -eq 0
 seeds="$build/seeds"
 mkdir -p "$seeds"
 if [ ! -f "$seeds/short" ]; then
-  for spec in short:480020 long:958548; do
-    { printf '\x00\x07'; head -c $(( ${spec#*:} - 2 )) /dev/urandom; } >"$seeds/${spec%%:*}"
+  for seed in short:480020 long:958548; do
+    { printf '\x00\x07'; head -c $(( ${seed#*:} - 2 )) /dev/urandom; } >"$seeds/${seed%%:*}"
   done
 fi
 rm -rf "$build/scratch"

@@ -12,15 +12,8 @@ presses=${1:-300}
 bash scripts/setup.sh
 bash scripts/build.sh windows
 
-source scripts/wine-env.sh
-source scripts/xvfb-env.sh
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  tarvik_stop_display
-}
-trap cleanup EXIT
-tarvik_start_display
-tarvik_wine_services
+source scripts/wine-session.sh
+tarvik_start_session
 export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8=n,b"
 
 # The newest process named $1 of this Wine prefix, as a Linux process.

@@ -7,15 +7,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 bash scripts/build.sh windows
 
-source scripts/wine-env.sh
-source scripts/xvfb-env.sh
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  tarvik_stop_display
-}
-trap cleanup EXIT
-tarvik_start_display
-tarvik_wine_services
+source scripts/wine-session.sh
+tarvik_start_session
 
 shot="$root/build/text-input-screen.bmp"
 rm -f "$shot"

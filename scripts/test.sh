@@ -9,15 +9,8 @@ root=$(pwd)
 bash scripts/setup.sh || exit 1
 bash scripts/build.sh native native-asan windows || { echo "build failed"; exit 1; }
 
-source scripts/wine-env.sh
-source scripts/xvfb-env.sh
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  tarvik_stop_display
-}
-trap cleanup EXIT
-tarvik_start_display || exit 1
-tarvik_wine_services
+source scripts/wine-session.sh
+tarvik_start_session || exit 1
 
 total_pass=0
 total_fail=0
