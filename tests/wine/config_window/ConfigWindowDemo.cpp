@@ -1,6 +1,6 @@
-// Opens the configuration window on an entry page with two described
-// joysticks and keeps it up for a while, for screenshots of the layout.
-// Usage: config_window_demo.exe [seconds]
+// Opens the configuration window with two described joysticks on one page
+// and keeps it up for a while, for screenshots of the layout.
+// Usage: config_window_demo.exe [seconds] [entry|block|common]
 
 #include <windows.h>
 
@@ -39,6 +39,7 @@ void describe(DirectInputTables& tables, DeviceTable& devices, int slot, const c
 
 int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+    const char* page = argc > 2 ? argv[2] : "entry";
     auto state = std::make_unique<AppState>();
     auto tables = std::make_unique<DirectInputTables>();
     writeRecordDefaults(state->config);
@@ -64,7 +65,15 @@ int main(int argc, char** argv) {
     e.withCtrl = 1;
     e.mouseAction = 1;
     e.mouseActionCode = 2;  // "move right"
-    state->selection = {0, 33, 33, 0, 0};
+    state->config.blocks[0].blockDelayMs = 5;
+    state->config.blocks[0].learnMask = 3;
+    if (std::strcmp(page, "common") == 0) {
+        state->selection = {14, 0, 0, 0, 0};
+    } else if (std::strcmp(page, "block") == 0) {
+        state->selection = {0, 0, 0, 0, 0};
+    } else {
+        state->selection = {0, 33, 33, 0, 0};
+    }
 
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
