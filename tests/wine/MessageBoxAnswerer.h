@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "wine/OwnDialog.h"
+
 namespace tarvik::testing {
 
 class MessageBoxAnswerer {
@@ -35,19 +37,6 @@ class MessageBoxAnswerer {
     }
 
   private:
-    static BOOL CALLBACK findBox(HWND window, LPARAM result) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        char className[32] = {};
-        GetClassNameA(window, className, sizeof(className));
-        if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-            std::string(className) == "#32770") {
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
     static BOOL CALLBACK collectText(HWND child, LPARAM result) {
         char className[32] = {};
         GetClassNameA(child, className, sizeof(className));
@@ -62,7 +51,7 @@ class MessageBoxAnswerer {
     void run() {
         while (!stop_) {
             HWND box = nullptr;
-            EnumWindows(findBox, reinterpret_cast<LPARAM>(&box));
+            box = findOwnVisibleDialog();
             if (box == nullptr) {
                 Sleep(20);
                 continue;

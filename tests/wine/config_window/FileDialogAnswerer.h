@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include "wine/OwnDialog.h"
+
 namespace tarvik::testing {
 
 class FileDialogAnswerer {
@@ -38,24 +40,11 @@ class FileDialogAnswerer {
     }
 
   private:
-    static BOOL CALLBACK findDialog(HWND window, LPARAM result) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        char className[32] = {};
-        GetClassNameA(window, className, sizeof(className));
-        if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-            std::string(className) == "#32770") {
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
     void run() {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         HWND dialog = nullptr;
         while (!stop_ && dialog == nullptr && std::chrono::steady_clock::now() < deadline) {
-            EnumWindows(findDialog, reinterpret_cast<LPARAM>(&dialog));
+            dialog = findOwnVisibleDialog();
             if (dialog == nullptr) Sleep(20);
         }
         if (dialog == nullptr) return;
