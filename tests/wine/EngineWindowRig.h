@@ -20,6 +20,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "shell/AppState.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
+#include "wine/MessagePump.h"
 
 namespace tarvik::testing {
 
@@ -66,17 +67,7 @@ inline LRESULT CALLBACK probeWindowProc(HWND window, UINT message, WPARAM wParam
 // Dispatches this thread's messages, as the polling thread does once per
 // pass, until `done` holds or the patience runs out.
 inline bool pumpUntil(const std::function<bool()>& done, DWORD patienceMs = kPatienceMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (done()) return true;
-        if (GetTickCount() - start >= patienceMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
+    return pumpMessagesUntil(done, patienceMs);
 }
 
 inline void pumpFor(DWORD ms) {

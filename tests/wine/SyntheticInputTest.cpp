@@ -15,6 +15,7 @@
 #include "engine/ActionExecution.h"
 #include "engine/SyntheticInput.h"
 #include "engine/win32/Win32EngineWindows.h"
+#include "wine/MessagePump.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace tarvik {
@@ -68,18 +69,7 @@ LRESULT CALLBACK probeProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 // Dispatches messages until `done` holds or the patience runs out; never
 // waits longer than that.
 bool pumpUntil(const std::function<bool()>& done, DWORD patienceMs = kPatienceMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (done()) return true;
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= patienceMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
+    return testing::pumpMessagesUntil(done, patienceMs);
 }
 
 void pumpFor(DWORD ms) {

@@ -8,12 +8,6 @@ namespace {
 
 using Keys = std::vector<std::string>;
 
-// A record whose button 1 types `letter`.
-std::unique_ptr<Configuration> typing(const char* letter) {
-    auto config = demo::newConfiguration();
-    demo::typeText(config->blocks[0].entries[EntryIndex::button(0)], letter);
-    return config;
-}
 
 class ProgramCommandLine : public RunningProgram {
   protected:

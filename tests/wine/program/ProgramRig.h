@@ -12,12 +12,14 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "ConfigBuilder.h"
 #include "VirtualControllerClient.h"
+#include "wine/MessagePump.h"
 
 namespace tarvik::testing {
 
@@ -42,17 +44,7 @@ inline std::string probeExe() {
 // out. Every wait of the rig goes through here, so the probe window keeps
 // receiving what is typed.
 inline bool pumpUntil(const std::function<bool()>& done, DWORD patienceMs = kPatienceMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        if (done()) return true;
-        if (GetTickCount() - start >= patienceMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    return pumpMessagesUntil(done, patienceMs, 10);
 }
 inline void pumpFor(DWORD ms) {
     pumpUntil([] { return false; }, ms);
@@ -438,5 +430,12 @@ class RunningProgram : public ::testing::Test {
         pumpFor(60);
     }
 };
+
+// A record whose button 1 types `letter`.
+inline std::unique_ptr<Configuration> typing(const char* letter) {
+    auto config = demo::newConfiguration();
+    demo::typeText(config->blocks[0].entries[EntryIndex::button(0)], letter);
+    return config;
+}
 
 }  // namespace tarvik::testing

@@ -8,11 +8,6 @@ namespace {
 
 using Keys = std::vector<std::string>;
 
-std::unique_ptr<Configuration> typing(const char* letter) {
-    auto config = demo::newConfiguration();
-    demo::typeText(config->blocks[0].entries[EntryIndex::button(0)], letter);
-    return config;
-}
 
 // The row of `name` in the list the program builds: the "*.CFG" files of
 // the directory in the order the system returns them.
