@@ -122,10 +122,10 @@ enum MouseActionCode : uint8_t {
 
 // The entry-index map of a block.
 namespace EntryIndex {
-constexpr int kFirstButton = 1;    // button n (1..32) fires entry n
-constexpr int kFirstAxis = 33;     // 33 + 16 * level + direction
+constexpr int kFirstButton = 1;  // button n (1..32) fires entry n
+constexpr int kFirstAxis = 33;   // 33 + 16 * level + direction
 constexpr int kLastAxis = 80;
-constexpr int kFirstPov = 81;      // 81 + 8 * hat + sector
+constexpr int kFirstPov = 81;  // 81 + 8 * hat + sector
 constexpr int kLastPov = 112;
 constexpr int kButtons = 32;
 constexpr int kAxisDirections = 16;
@@ -133,9 +133,15 @@ constexpr int kLevels = 3;
 constexpr int kHats = 4;
 constexpr int kSectors = 8;
 
-constexpr int button(int buttonIndex0) { return kFirstButton + buttonIndex0; }
-constexpr int axis(int level, int direction) { return kFirstAxis + 16 * level + direction; }
-constexpr int pov(int hat, int sector) { return kFirstPov + 8 * hat + sector; }
+constexpr int button(int buttonIndex0) {
+    return kFirstButton + buttonIndex0;
+}
+constexpr int axis(int level, int direction) {
+    return kFirstAxis + 16 * level + direction;
+}
+constexpr int pov(int hat, int sector) {
+    return kFirstPov + 8 * hat + sector;
+}
 }  // namespace EntryIndex
 
 // Copies a fixed-size char array that may lack its terminator into a

@@ -68,8 +68,8 @@ void fillFunctionKeyTable(FunctionKeyTable& table, Platform& platform) {
         setRow(table.rows[row], static_cast<uint16_t>(0xC03B + (row - 1)),
                static_cast<uint16_t>(kVkF1 + (row - 1)), label);
     }
-    setRow(table.rows[10], static_cast<uint16_t>(platform.mapVirtualKeyToScanCode(kVkF10)),
-           kVkF10, "F10");
+    setRow(table.rows[10], static_cast<uint16_t>(platform.mapVirtualKeyToScanCode(kVkF10)), kVkF10,
+           "F10");
     setRow(table.rows[11], 0xC057, 0x7A, "F11");
     setRow(table.rows[12], 0xC058, 0x7B, "F12");
 }

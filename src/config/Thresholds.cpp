@@ -3,7 +3,9 @@
 namespace tarvik {
 
 namespace {
-uint16_t thresholdFor(uint8_t percent) { return static_cast<uint16_t>(int32_t{percent} * 1000 / 100); }
+uint16_t thresholdFor(uint8_t percent) {
+    return static_cast<uint16_t>(int32_t{percent} * 1000 / 100);
+}
 }  // namespace
 
 void recomputeThresholds(Configuration& config) {

@@ -8,7 +8,7 @@ enum class ActionMode : uint32_t { kPress = 0, kRelease = 2 };
 
 // Carries out one entry when its control is pressed or released.
 class ActionExecutor {
-public:
+  public:
     virtual ~ActionExecutor() = default;
     virtual void executeAction(int block, ControlEntry& entry, ActionMode mode) = 0;
 };

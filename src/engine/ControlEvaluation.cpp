@@ -9,10 +9,12 @@ namespace {
 
 // A loaded file can hold any byte in the block memory; only real entry
 // indices may address an entry, anything else counts as nothing held.
-constexpr bool heldEntry(uint32_t value) { return value != 0 && value < kEntriesPerBlock; }
+constexpr bool heldEntry(uint32_t value) {
+    return value != 0 && value < kEntriesPerBlock;
+}
 
 class BlockEvaluator {
-public:
+  public:
     BlockEvaluator(EvaluationContext& context, int blockIndex)
         : executor_(context.executor),
           block_(context.config.blocks[blockIndex]),
@@ -60,7 +62,7 @@ public:
         }
     }
 
-private:
+  private:
     void axisDirection(int level, int d) {
         const int32_t raw = state_.axes[d / 2];
         const int64_t v = (d % 2 == 0) ? int64_t{raw} : -int64_t{raw};

@@ -16,7 +16,9 @@ constexpr bool shiftButtonActive(const ConfigHeader& header) {
 }
 
 // Slot whose button bytes hold the shift button.
-constexpr int shiftSlot(const ConfigHeader& header) { return static_cast<int>(header.shiftDevice) * 2; }
+constexpr int shiftSlot(const ConfigHeader& header) {
+    return static_cast<int>(header.shiftDevice) * 2;
+}
 
 inline bool shiftHeld(const ConfigHeader& header, const DeviceTable& devices) {
     if (!shiftButtonActive(header)) return false;

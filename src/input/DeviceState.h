@@ -60,7 +60,7 @@ struct DeviceTable {
 // Reads devices into the table. The DirectInput layer implements it; tests
 // script the rows directly and use a fake.
 class DeviceSource {
-public:
+  public:
     virtual ~DeviceSource() = default;
     // Both return 0 on success or when there is nothing to read, else the
     // failing result; callers ignore it.

@@ -59,7 +59,7 @@ enum class MessageBoxKind {
 enum class MessageBoxAnswer { kOk, kYes, kNo };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual void injectKeyboard(const KeyboardRecord& record) = 0;

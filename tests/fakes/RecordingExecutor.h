@@ -11,7 +11,7 @@
 namespace tarvik::testing {
 
 class RecordingExecutor : public ActionExecutor {
-public:
+  public:
     explicit RecordingExecutor(const Configuration& config) : config_(config) {}
 
     std::vector<std::string> log;
@@ -20,8 +20,8 @@ public:
     // position in that block (not its stored controlIndex).
     void executeAction(int block, ControlEntry& entry, ActionMode mode) override {
         const long index = &entry - config_.blocks[block].entries;
-        log.push_back((mode == ActionMode::kPress ? "press " : "release ") +
-                      std::to_string(block) + ":" + std::to_string(index));
+        log.push_back((mode == ActionMode::kPress ? "press " : "release ") + std::to_string(block) +
+                      ":" + std::to_string(index));
     }
     std::vector<std::string> take() {
         std::vector<std::string> out;
@@ -29,12 +29,12 @@ public:
         return out;
     }
 
-private:
+  private:
     const Configuration& config_;
 };
 
 class NullDeviceSource : public DeviceSource {
-public:
+  public:
     int polls = 0;
     int32_t pollJoystick(int) override {
         ++polls;

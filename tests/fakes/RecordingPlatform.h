@@ -12,7 +12,7 @@
 namespace tarvik::testing {
 
 class RecordingPlatform : public Platform {
-public:
+  public:
     std::vector<std::string> log;
     ScreenPoint cursor{0, 0};
     ScreenRect desktop{0, 0, 1024, 768};
@@ -42,24 +42,37 @@ public:
     // A standard keyboard's layout for the keys tests use.
     uint32_t mapVirtualKeyToScanCode(uint32_t vk) override {
         switch (vk) {
-            case 0x09: return 0x0F;  // TAB
-            case 0x10: return 0x2A;  // SHIFT
-            case 0x11: return 0x1D;  // CTRL
-            case 0x12: return 0x38;  // ALT
-            case 0x79: return 0x44;  // F10
-            default: return vk & 0x7F;
+            case 0x09:
+                return 0x0F;  // TAB
+            case 0x10:
+                return 0x2A;  // SHIFT
+            case 0x11:
+                return 0x1D;  // CTRL
+            case 0x12:
+                return 0x38;  // ALT
+            case 0x79:
+                return 0x44;  // F10
+            default:
+                return vk & 0x7F;
         }
     }
     // The inverse for the same keys plus the letter rows.
     uint32_t mapScanCodeToVirtualKey(uint32_t scan) override {
         switch (scan) {
-            case 0x0F: return 0x09;
-            case 0x2A: return 0x10;
-            case 0x1D: return 0x11;
-            case 0x38: return 0x12;
-            case 0x44: return 0x79;
-            case 0x39: return 0x20;  // SPACE
-            default: break;
+            case 0x0F:
+                return 0x09;
+            case 0x2A:
+                return 0x10;
+            case 0x1D:
+                return 0x11;
+            case 0x38:
+                return 0x12;
+            case 0x44:
+                return 0x79;
+            case 0x39:
+                return 0x20;  // SPACE
+            default:
+                break;
         }
         static constexpr const char* kRows[] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
         static constexpr uint32_t kRowStart[] = {0x10, 0x1E, 0x2C};
@@ -88,7 +101,7 @@ public:
         totalSleptMs = 0;
     }
 
-private:
+  private:
     template <typename... Args>
     void add(const char* format, Args... args) {
         char line[512];

@@ -13,7 +13,9 @@
 namespace tarvik {
 namespace {
 
-const uint8_t* bytesOf(const void* p) { return static_cast<const uint8_t*>(p); }
+const uint8_t* bytesOf(const void* p) {
+    return static_cast<const uint8_t*>(p);
+}
 
 uint32_t readLe(const uint8_t* p, int width) {
     uint32_t v = 0;

@@ -14,7 +14,7 @@ namespace {
 using Log = std::vector<std::string>;
 
 class Evaluation : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
     std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(1);
     testing::RecordingExecutor executor{*config};
@@ -45,7 +45,7 @@ TEST_F(Evaluation, ButtonPressesOnceAndReleasesOnce) {
 TEST_F(Evaluation, ButtonsAreScannedInIndexOrderAndOnlyBit7Counts) {
     state().buttons[31] = 0x80;
     state().buttons[0] = 0xFF;
-    state().buttons[5] = 0x7F;  // not pressed
+    state().buttons[5] = 0x7F;   // not pressed
     state().buttons[40] = 0x80;  // beyond the 32 evaluated buttons
     EXPECT_EQ(pass(), (Log{"press 0:1", "press 0:32"}));
     EXPECT_EQ(block().previousButtons[5], 0x7F);  // all eight bits remembered

@@ -71,11 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ApplySensitivityLevels,
     ::testing::Values(LevelCase{{25, 50, 75}, {25, 50, 75}},
                       // Equal neighbours stay: the ordering tests strictly less.
-                      LevelCase{{50, 50, 75}, {50, 50, 75}},
-                      LevelCase{{51, 50, 75}, {40, 50, 75}},
+                      LevelCase{{50, 50, 75}, {50, 50, 75}}, LevelCase{{51, 50, 75}, {40, 50, 75}},
                       // A level lowered below zero wraps to 255 and is pulled back.
-                      LevelCase{{25, 255, 75}, {25, 65, 75}},
-                      LevelCase{{3, 2, 75}, {65, 2, 75}},
+                      LevelCase{{25, 255, 75}, {25, 65, 75}}, LevelCase{{3, 2, 75}, {65, 2, 75}},
                       LevelCase{{0, 0, 0}, {0, 0, 0}},
                       // 100 and above clamp to 99 after ordering.
                       LevelCase{{100, 120, 130}, {99, 99, 99}}));

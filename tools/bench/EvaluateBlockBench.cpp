@@ -11,13 +11,13 @@ namespace tarvik {
 namespace {
 
 class CountingExecutor : public ActionExecutor {
-public:
+  public:
     long calls = 0;
     void executeAction(int, ControlEntry&, ActionMode) override { ++calls; }
 };
 
 class QuietSource : public DeviceSource {
-public:
+  public:
     int32_t pollJoystick(int) override { return 0; }
     int32_t pollMouse() override { return 0; }
 };

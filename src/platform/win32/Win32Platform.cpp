@@ -67,7 +67,9 @@ uint32_t Win32Platform::mapScanCodeToVirtualKey(uint32_t scanCode) {
     return MapVirtualKeyA(scanCode, 1);
 }
 
-uint32_t Win32Platform::oemKeyScan(uint8_t oemCharacter) { return OemKeyScan(oemCharacter); }
+uint32_t Win32Platform::oemKeyScan(uint8_t oemCharacter) {
+    return OemKeyScan(oemCharacter);
+}
 
 void Win32Platform::shellOpen(const char* path) {
     ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOW);

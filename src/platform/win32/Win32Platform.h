@@ -4,7 +4,7 @@
 namespace tarvik {
 
 class Win32Platform final : public Platform {
-public:
+  public:
     void injectKeyboard(const KeyboardRecord& record) override;
     void injectMouse(const MouseRecord& record) override;
     void sleepMs(uint32_t milliseconds) override;

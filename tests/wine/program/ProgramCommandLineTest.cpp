@@ -8,7 +8,6 @@ namespace {
 
 using Keys = std::vector<std::string>;
 
-
 class ProgramCommandLine : public RunningProgram {
   protected:
     void SetUp() override {

@@ -8,7 +8,6 @@ namespace {
 
 using Keys = std::vector<std::string>;
 
-
 // The row of `name` in the list the program builds: the "*.CFG" files of
 // the directory in the order the system returns them.
 int listRow(const ScratchDirectory& directory, const char* name) {
