@@ -9,8 +9,9 @@ build=build/fuzz
 if [ ! -f "$build/build.ninja" ]; then
   CXX=clang++ cmake -S tools/fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" | grep -vE '^\[[0-9]+/[0-9]+\] |^ninja: no work to do|^-- |GLOB mismatch' || true
-test "${PIPESTATUS[0]}" -eq 0
+# With pipefail a failed build fails the pipeline and so the script; grep
+# finding nothing to print does not.
+cmake --build "$build" | { grep -vE '^\[[0-9]+/[0-9]+\] |^ninja: no work to do|^-- |GLOB mismatch' || true; }
 
 # Seeds: a short and a long file of noise behind a valid version word, so the
 # fuzzer starts inside the blocks rather than at the version test. What a run
