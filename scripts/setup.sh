@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config clang clang-format libclang-rt-14-dev zip
+  cmake ninja-build g++ make pkg-config clang clang-format libclang-rt-14-dev zip unzip
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth fonts-wine fonts-liberation

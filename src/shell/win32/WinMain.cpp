@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <new>
+
 #include "config/ConfigFiles.h"
 #include "engine/ControlLearning.h"
 #include "engine/win32/PollingThread.h"
@@ -36,8 +38,11 @@ constexpr char kOneOnlyWarning[] =
     "perhaps only the VRN;-{)}\r\n"
     "and than restart Tarvik";
 
-// Everything lives for the whole process; the record alone is 1.6 MB.
-AppState state;
+// Everything lives for the whole process; the record alone is 1.6 MB. An
+// object with a few non-zero start values would be stored whole, zeros and
+// all, in the program file; zero storage constructed at start-up is not.
+alignas(AppState) unsigned char stateStorage[sizeof(AppState)];
+AppState& state = *new (stateStorage) AppState;
 ShellHandles shell;
 DirectInputTables directInput;
 Win32Platform platform;
