@@ -30,7 +30,7 @@ for preset in "${built[@]}"; do
   echo "== tests: $preset"
   log="build/$preset/ctest.log"
   ctest --preset "$preset" -j2 --timeout 300 2>&1 | tee "$log" |
-    grep -vE '^\s+(Start|[0-9]+/[0-9]+ Test)'
+    grep -vE '^\s*(Start|[0-9]+/[0-9]+ Test)'
   ctest_status=${PIPESTATUS[0]}
   line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
   if [ -z "$line" ]; then
