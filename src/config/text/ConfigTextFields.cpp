@@ -12,7 +12,6 @@ namespace tarvik {
 
 namespace {
 
-constexpr uint16_t kKeyWordModifiers = KeyWord::kShift | KeyWord::kCtrl | KeyWord::kAlt;
 constexpr uint16_t kScanWordUsed = ScanWord::kScanCodeMask | ScanWord::kExtended;
 constexpr uint32_t kNoShiftButton = 32;
 
@@ -69,6 +68,7 @@ std::string unquote(std::string_view value, std::string& out) {
     for (size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
         if (c == '"') return "a double quote inside a text must be written \\\"";
+        if (c == '\0') return "a text cannot hold the byte 0";
         if (c != '\\') {
             out += c;
             continue;
