@@ -22,7 +22,7 @@ demo="$root/build/demo"
 rm -rf "$demo"
 mkdir -p "$demo"
 cd "$demo"
-wine "$bin/make_demo_config.exe" tarvik7.cfg >/dev/null
+wine "$bin/tarvik-cfg.exe" write "$root/tools/demo_config/demo.txt" -o tarvik7.cfg
 wine "$bin/vcctl.exe" demo >/dev/null
 
 # The demo configuration's program is the text editor: AUTOSTART starts it.

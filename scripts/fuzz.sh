@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan/UBSan) and runs the
-# configuration-load fuzzer for a bounded time: fuzz.sh [seconds, default 20].
+# configuration-load and configuration-text fuzzers for a bounded time each:
+# fuzz.sh [seconds, default 20].
 # Prints the executions reached; fails if the fuzzer finds anything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,6 +33,21 @@ status=0
   -print_final_stats=1 scratch seeds) >"$log" 2>&1 || status=$?
 runs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')
 echo "fuzz: config_load_fuzzer ${runs:-?} executions in ${seconds} s, exit $status"
+if [ "$status" -ne 0 ]; then
+  grep -E 'ERROR|SUMMARY|runtime error|Test unit written' "$log" | head -20
+  exit "$status"
+fi
+rm -rf "$build/scratch"
+
+# The configuration-text reader, seeded with the demo configuration's text.
+text_seeds="$build/text_seeds"
+mkdir -p "$text_seeds" "$build/scratch"
+cp -f tools/demo_config/demo.txt "$text_seeds/demo.txt"
+log="$build/config_text_fuzzer.log"
+(cd "$build" && ./config_text_fuzzer -max_total_time="$seconds" -max_len=4096 \
+  -print_final_stats=1 scratch text_seeds) >"$log" 2>&1 || status=$?
+runs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')
+echo "fuzz: config_text_fuzzer ${runs:-?} executions in ${seconds} s, exit $status"
 if [ "$status" -ne 0 ]; then
   grep -E 'ERROR|SUMMARY|runtime error|Test unit written' "$log" | head -20
 else

@@ -58,7 +58,7 @@ tarvik_wine_prefix
 cd "$rundir"
 cp -f "$root/build/windows/bin/tarvik7.chm" . 2>/dev/null || true
 if [ ! -f tarvik7.cfg ]; then
-  wine "$root/build/windows/bin/make_demo_config.exe" tarvik7.cfg >/dev/null
+  wine "$root/build/windows/bin/tarvik-cfg.exe" write "$root/tools/demo_config/demo.txt" -o tarvik7.cfg
   echo "wrote the demo configuration $rundir/tarvik7.cfg"
 fi
 cat <<'TEXT'

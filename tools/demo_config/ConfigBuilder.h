@@ -1,6 +1,6 @@
 #pragma once
-// Builds configuration files in code, for the demo and for the tests that
-// drive the real program: a record with the defaults, entries that type
+// Builds configuration files in code, for the tests and the measurement
+// that drive the real program: a record with the defaults, entries that type
 // text or press keys, and the raw file image. Windows only: scan codes and
 // shift states come from the system's keyboard layout.
 

@@ -1,0 +1,83 @@
+# The command line of tarvik-cfg: the lengths a write chooses, exit code 2
+# with no file (and an older file untouched) on bad text, and a wrong-version
+# file reported by show.
+#     cmake -DTOOL=tarvik-cfg -DDEMO=demo.txt -DWORK=dir -P CfgToolTest.cmake
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+function(file_size path out)
+  file(READ ${path} content HEX)
+  string(LENGTH "${content}" hex)
+  math(EXPR bytes "${hex} / 2")
+  set(${out} ${bytes} PARENT_SCOPE)
+endfunction()
+
+execute_process(COMMAND ${TOOL} write ${DEMO} -o ${WORK}/demo.cfg RESULT_VARIABLE rc)
+if(NOT (rc EQUAL 0))
+  message(FATAL_ERROR "write of the demo text failed: ${rc}")
+endif()
+file_size(${WORK}/demo.cfg size)
+if(NOT (size EQUAL 480020))
+  message(FATAL_ERROR "the demo, which uses blocks 0 and 1, is ${size} bytes")
+endif()
+
+execute_process(COMMAND ${TOOL} show ${WORK}/demo.cfg OUTPUT_VARIABLE shown RESULT_VARIABLE rc)
+if(NOT (rc EQUAL 0))
+  message(FATAL_ERROR "show failed: ${rc}")
+endif()
+file(WRITE ${WORK}/shown.txt "${shown}")
+execute_process(COMMAND ${TOOL} write ${WORK}/shown.txt -o ${WORK}/again.cfg RESULT_VARIABLE rc)
+execute_process(COMMAND ${TOOL} diff ${WORK}/demo.cfg ${WORK}/again.cfg RESULT_VARIABLE rc
+                OUTPUT_VARIABLE differences)
+if(NOT (rc EQUAL 0))
+  message(FATAL_ERROR "show then write changed the demo: ${differences}")
+endif()
+
+file(WRITE ${WORK}/long.txt "block 5\n  button 2\n    flags: switch program\n")
+execute_process(COMMAND ${TOOL} write ${WORK}/long.txt -o ${WORK}/long.cfg RESULT_VARIABLE rc)
+file_size(${WORK}/long.cfg size)
+if(NOT (size EQUAL 958548))
+  message(FATAL_ERROR "a text using block 5 gave ${size} bytes")
+endif()
+execute_process(COMMAND ${TOOL} diff ${WORK}/demo.cfg ${WORK}/long.cfg RESULT_VARIABLE rc
+                OUTPUT_VARIABLE differences)
+if(NOT (rc EQUAL 1))
+  message(FATAL_ERROR "diff of two different files exited ${rc}")
+endif()
+string(FIND "${differences}" "+     flags: switch program" found)
+if(NOT (found GREATER -1))
+  message(FATAL_ERROR "diff did not show block 5's entry: ${differences}")
+endif()
+
+# Bad text: exit 2, the error with its line, no file, and an existing file kept.
+file(WRITE ${WORK}/bad.txt "name: \"x\"\nblock 0\n  button 1\n    keys: A, nokey\n")
+execute_process(COMMAND ${TOOL} write ${WORK}/bad.txt -o ${WORK}/new.cfg RESULT_VARIABLE rc
+                ERROR_VARIABLE error)
+if(NOT (rc EQUAL 2))
+  message(FATAL_ERROR "bad text exited ${rc}")
+endif()
+string(FIND "${error}" "bad.txt:4: keys: unknown key \"nokey\"" found)
+if(NOT (found GREATER -1))
+  message(FATAL_ERROR "unexpected error text: ${error}")
+endif()
+file(GLOB left ${WORK}/new.cfg*)
+if(left)
+  message(FATAL_ERROR "bad text left files: ${left}")
+endif()
+file(SHA256 ${WORK}/demo.cfg before)
+execute_process(COMMAND ${TOOL} write ${WORK}/bad.txt -o ${WORK}/demo.cfg RESULT_VARIABLE rc)
+file(SHA256 ${WORK}/demo.cfg after)
+if(NOT (before STREQUAL after))
+  message(FATAL_ERROR "bad text changed an existing file")
+endif()
+
+# A file the program would reject: its version word reads 0x4241.
+file(WRITE ${WORK}/old.cfg "AB and whatever follows")
+execute_process(COMMAND ${TOOL} show ${WORK}/old.cfg RESULT_VARIABLE rc ERROR_VARIABLE error)
+if(NOT (rc EQUAL 2))
+  message(FATAL_ERROR "show of a wrong-version file exited ${rc}")
+endif()
+string(FIND "${error}" "cannot read file! wrong version 0x4241" found)
+if(NOT (found GREATER -1))
+  message(FATAL_ERROR "unexpected error text: ${error}")
+endif()
