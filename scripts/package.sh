@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows program and writes dist/tarvik-<version>-win64.zip for
-# Windows users: the stripped tarvik.exe, the help file, the demo
+# Windows users: the stripped tarvik.exe and tarvik-cfg.exe, the help file, the demo
 # configuration under a name that replaces nobody's tarvik7.cfg, and a short
 # README.txt. The version is the one the program shows.
 set -euo pipefail
@@ -19,6 +19,7 @@ rm -rf "$stage"
 mkdir -p "$stage" "$root/dist"
 
 x86_64-w64-mingw32-strip -o "$stage/tarvik.exe" "$bin/tarvik.exe"
+x86_64-w64-mingw32-strip -o "$stage/tarvik-cfg.exe" "$bin/tarvik-cfg.exe"
 cp "$bin/tarvik7.chm" "$stage/"
 source scripts/package-demo.sh
 package_demo_config "$stage/tarvik-demo.cfg"
