@@ -3,7 +3,9 @@
 // is a sequence of messages with arbitrary parameters; after each one the
 // entry must keep its key count in bounds, and nothing outside the key
 // fields of that entry (its other fields, its neighbours, the block part)
-// may have changed.
+// may have changed. Whatever asks for a repaint is planned as the window
+// would paint it, and at the end the engine presses and releases the entry,
+// reading the keys as it sends them.
 //
 // Layout: the selected block (byte, 14 is the common page) and entry
 // (byte), the entry's loaded key state (key count, fill byte of its key
@@ -20,7 +22,9 @@
 #include "InputReader.h"
 #include "QuietPlatform.h"
 #include "config/Defaults.h"
+#include "engine/ActionExecution.h"
 #include "ui/config/KeyRecording.h"
+#include "ui/config/PagePaintRules.h"
 
 namespace tarvik::fuzz {
 namespace {
@@ -31,6 +35,9 @@ constexpr int kMaxVisited = kMaxMessages + 1;
 Configuration config;
 Configuration pristine;
 QuietPlatform platform;
+const DeviceOverview overview{2, {}};
+FunctionKeyTable functionKeys;
+DeviceTable devices;
 
 // Entries the previous input selected, put back before the next one.
 struct Visited {
@@ -124,6 +131,21 @@ struct Guard {
     }
 };
 
+void paintIfAsked(const FollowUp& followUp, SelectionState& selection, PaintMemory& memory) {
+    if (followUp.pagePaint) planPagePaint(config, selection, memory, overview);
+}
+
+void pressAndRelease(const SelectionState& selection) {
+    ControlEntry* entry = currentEntryOf(config, selection);
+    if (entry == nullptr) return;
+    EngineState state;
+    NoWindows windows;
+    SyntheticInput input(platform, state, devices);
+    ActionExecution actions({input, state, functionKeys, devices, platform, windows});
+    actions.executeAction(selection.currentBlock, *entry, ActionMode::kPress);
+    actions.executeAction(selection.currentBlock, *entry, ActionMode::kRelease);
+}
+
 KeyboardSnapshot keyboardFrom(uint8_t kind) {
     return {(kind & 0x10) != 0, (kind & 0x20) != 0, (kind & 0x40) != 0, (kind & 0x80) != 0};
 }
@@ -145,6 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     InputReader in(data, size);
     SelectionState selection;
     KeyRecordingState state;
+    PaintMemory memory;
     {
         const int block = in.byte() % (kBlockCount + 1);
         const int entry = in.byte() % kEntriesPerBlock;
@@ -159,17 +182,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         guard.take(selection);
         switch (kind % 5) {
             case 0:
-                recordKeyRelease(config, selection, state, wParam, lParam, keyboardFrom(kind));
+                paintIfAsked(
+                    recordKeyRelease(config, selection, state, wParam, lParam, keyboardFrom(kind)),
+                    selection, memory);
                 break;
             case 1:
                 recordCharacter(config, selection, state, static_cast<char>(wParam));
                 break;
             case 2:
-                appendKeyFromList(config, selection, static_cast<int32_t>(wParam),
-                                  keyboardFrom(kind), platform);
+                paintIfAsked(appendKeyFromList(config, selection, static_cast<int32_t>(wParam),
+                                               keyboardFrom(kind), platform),
+                             selection, memory);
                 break;
             case 3:
-                clearKeys(config, selection);
+                paintIfAsked(clearKeys(config, selection), selection, memory);
                 break;
             case 4:
                 // A click elsewhere; charPending survives it, as in the window.
@@ -180,5 +206,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         guard.check();
     }
+    pressAndRelease(selection);
     return 0;
 }
