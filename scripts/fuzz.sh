@@ -21,15 +21,17 @@ fi
 cmake --build "$build" --target "${targets[@]}" |
   { grep -vE '^\[[0-9]+/[0-9]+\] |^ninja: no work to do|^-- |GLOB mismatch' || true; }
 
-# Per target, optional: tools/fuzz/seeds/<target>.sh writes seeds once into
-# build/fuzz/seeds/<target>/, tools/fuzz/<target>.dict is its dictionary.
+# Per target, optional: tools/fuzz/seeds/<target>.sh writes seeds into
+# build/fuzz/seeds/<target>/ (again when it changes), tools/fuzz/<target>.dict
+# is its dictionary.
 # What a run finds goes to a scratch folder that the next run starts
 # without; a crashing input is kept under build/fuzz/crashes/.
 run_target() {
   local target="$1"
   local seeds="$build/seeds/$target" scratch="$build/scratch/$target"
   local log="$build/$target.log" crashes="$build/crashes"
-  if [ ! -d "$seeds" ]; then
+  if [ ! -d "$seeds" ] || [ "tools/fuzz/seeds/$target.sh" -nt "$seeds" ]; then
+    rm -rf "$seeds" "$seeds.new"
     mkdir -p "$seeds.new"
     if [ -f "tools/fuzz/seeds/$target.sh" ]; then bash "tools/fuzz/seeds/$target.sh" "$seeds.new"; fi
     mv "$seeds.new" "$seeds"
