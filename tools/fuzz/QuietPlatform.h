@@ -1,0 +1,44 @@
+#pragma once
+// A platform, a device source and engine windows that do nothing: the
+// targets run the portable code with no system behind it, so only what the
+// input holds decides what happens.
+
+#include <cstdint>
+
+#include "engine/EngineWindows.h"
+#include "input/DeviceState.h"
+#include "platform/Platform.h"
+
+namespace tarvik::fuzz {
+
+class QuietPlatform : public Platform {
+  public:
+    void injectKeyboard(const KeyboardRecord&) override {}
+    void injectMouse(const MouseRecord&) override {}
+    void sleepMs(uint32_t) override {}
+    ScreenPoint cursorPosition() override { return {0, 0}; }
+    void setCursorPosition(ScreenPoint) override {}
+    ScreenRect desktopClientRect() override { return {0, 0, 1024, 768}; }
+    uint32_t doubleClickTime() override { return 500; }
+    uint32_t mapVirtualKeyToScanCode(uint32_t) override { return 0x44; }
+    uint32_t mapScanCodeToVirtualKey(uint32_t) override { return 0x79; }
+    uint32_t oemKeyScan(uint8_t character) override { return character; }
+    void shellOpen(const char*) override {}
+    MessageBoxAnswer messageBox(const char*, const char*, MessageBoxKind) override {
+        return MessageBoxAnswer::kOk;
+    }
+};
+
+class NoDevices final : public DeviceSource {
+  public:
+    int32_t pollJoystick(int) override { return 0; }
+    int32_t pollMouse() override { return 0; }
+};
+
+class NoWindows final : public EngineWindows {
+  public:
+    WindowHandle openStringWindow() override { return kNoWindow; }
+    WindowHandle openFSelectWindow() override { return kNoWindow; }
+};
+
+}  // namespace tarvik::fuzz
