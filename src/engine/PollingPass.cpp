@@ -2,6 +2,7 @@
 
 #include "engine/ControlEvaluation.h"
 #include "engine/ShiftButton.h"
+#include "ui/text_input/WindowClosing.h"
 
 namespace tarvik {
 
@@ -14,7 +15,7 @@ void serveStringWindow(PollingContext& context) {
                              context.learningView};
     TextInputContext text{engine.textInput, context.textInputView, context.keys, context.platform};
     if (serveTextInput(learning, text, engine.stringBlock) == TextInputOutcome::kClosed) {
-        engine.stringWindow = kNoWindow;
+        endTextInput(engine);
     }
 }
 
@@ -23,7 +24,7 @@ void countSelectorDown(PollingContext& context) {
     FunctionKeySelectorContext selector{state.functionKeys, context.selectorView, context.keys,
                                         context.platform};
     if (functionKeyCountdownStep(selector) == SelectorOutcome::kClosed) {
-        state.engine.fSelectWindow = kNoWindow;
+        endFunctionKeySelector(state.engine);
     }
 }
 

@@ -17,12 +17,15 @@
 
 namespace tarvik {
 
+// copyTargetBlock before a target radio of the open COPY dialog was clicked.
+constexpr int kNoCopyTarget = -1;
+
 // What the three small dialogs of the configuration window exchange.
 struct DialogState {
     NameBuffer nameBuffer{};
     int shiftDeviceChoice = 0;
     int shiftButtonChoice = 0;
-    int copyTargetBlock = 0;  // kept from one copy to the next
+    int copyTargetBlock = kNoCopyTarget;  // chosen in the COPY dialog now open or last closed
 };
 
 struct AppState {

@@ -150,8 +150,12 @@ TEST(DialogRules, CopyHidesTheOwnBlockAndTheBlocksOfAbsentJoysticks) {
 
 TEST(DialogRules, CopyRadiosChooseTheTargetAndOnlyOkOrCancelEnd) {
     DialogState dialogs;
-    EXPECT_EQ(dialogs.copyTargetBlock, 0);
+    dialogs.copyTargetBlock = 3;  // the last dialog's choice is never offered again
+    beginCopyDialog(dialogs);
+    EXPECT_FALSE(copyTargetChosen(dialogs));
+    EXPECT_EQ(copyCommand(1, dialogs), DialogOutcome::kCancel) << "OK with no target";
     EXPECT_EQ(copyCommand(205, dialogs), DialogOutcome::kContinue);
+    EXPECT_TRUE(copyTargetChosen(dialogs));
     EXPECT_EQ(dialogs.copyTargetBlock, 5);
     EXPECT_EQ(copyCommand(200, dialogs), DialogOutcome::kContinue);
     EXPECT_EQ(dialogs.copyTargetBlock, 0);

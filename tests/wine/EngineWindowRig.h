@@ -74,6 +74,17 @@ inline void pumpFor(DWORD ms) {
     pumpUntil([] { return false; }, ms);
 }
 
+// A click of the left button at `screen` through the system's input queue,
+// as the user makes it.
+inline void clickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
 inline std::string windowTitle(HWND window) {
     char text[128] = {};
     GetWindowTextA(window, text, sizeof(text));

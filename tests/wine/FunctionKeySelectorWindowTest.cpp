@@ -9,6 +9,7 @@
 namespace tarvik {
 namespace {
 
+using testing::clickAt;
 using testing::EngineWindowRig;
 using testing::hwndOf;
 using testing::probeKeys;
@@ -55,6 +56,19 @@ TEST_F(SelectorWindow, StandsJustAboveAndLeftOfTheCentreWithOnlyItsCaption) {
     EXPECT_EQ(placed.right - placed.left, GetSystemMetrics(SM_CXMIN));
     EXPECT_EQ(placed.bottom - placed.top, GetSystemMetrics(SM_CYMIN));
     EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    pumpFor(100);
+    EXPECT_EQ(GetForegroundWindow(), probe);
+    EXPECT_EQ(GetFocus(), probe);
+}
+
+TEST_F(SelectorWindow, ClickOnTheCaptionLeavesTheFocus) {
+    open(1);
+    pumpFor(50);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const POINT centre{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};
+    ASSERT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCAPTION);
+    clickAt(centre);
     pumpFor(100);
     EXPECT_EQ(GetForegroundWindow(), probe);
     EXPECT_EQ(GetFocus(), probe);

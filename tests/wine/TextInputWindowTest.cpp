@@ -14,6 +14,7 @@
 namespace tarvik {
 namespace {
 
+using testing::clickAt;
 using testing::EngineWindowRig;
 using testing::hwndOf;
 using testing::inverted;
@@ -110,6 +111,28 @@ TEST_F(TextInputWindow, OpensCentredAboveTheMiddleWithTheExitButtonAndLeavesTheF
     EXPECT_EQ(app->engine.textInput.cursorRow, 0);
     EXPECT_EQ(GetForegroundWindow(), probe);
     EXPECT_EQ(GetFocus(), probe);
+}
+
+TEST_F(TextInputWindow, ClicksOnTheGridTheExitButtonAndTheCaptionLeaveTheFocus) {
+    open();
+    auto onScreen = [&](PixelRect r) {
+        POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(window, &centre);
+        return centre;
+    };
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    POINT caption{(frame.left + frame.right) / 2,
+                  frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+    ASSERT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)), HTCAPTION);
+    for (POINT at : {onScreen(cellRect(4, 2)), onScreen(exitButtonRect(client.bottom)), caption}) {
+        clickAt(at);
+        pumpFor(100);
+        EXPECT_EQ(GetForegroundWindow(), probe) << "click at " << at.x << ", " << at.y;
+        EXPECT_EQ(GetFocus(), probe) << "click at " << at.x << ", " << at.y;
+    }
+    EXPECT_EQ(app->engine.stringWindow, reinterpret_cast<WindowHandle>(window))
+        << "a click on \"exit\" closes nothing";
 }
 
 TEST_F(TextInputWindow, PaintShowsTheGridTheHighlightAndAnEmptyEchoBox) {

@@ -6,13 +6,15 @@ namespace tarvik {
 
 namespace {
 
-// Topmost and shown without activation, so synthetic input keeps going to
-// the application that has the focus; painted before this returns because
-// the polling thread that owns the window runs no message loop.
+// Topmost, never activated (not when shown, not when clicked), so
+// synthetic input keeps going to the application that has the focus;
+// painted before this returns because the polling thread that owns the
+// window runs no message loop.
 WindowHandle openEngineWindow(const char* className, const char* title, DWORD style, int width,
                               int height) {
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, className, title, style, 0, 0, width, height,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, className, title, style, 0, 0, width,
+                        height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (window == nullptr) return kNoWindow;
     ShowWindow(window, SW_SHOWNOACTIVATE);
     InvalidateRect(window, nullptr, TRUE);

@@ -9,7 +9,8 @@
 
 namespace tarvik {
 
-// An edit of the common page lost the focus with `text`: 1222 name (at
+// An edit of the common page that the user changed lost the focus with
+// `text`: 1222 name (at
 // most 199 characters), 1223 number (parseUnsignedDecimal), 1224
 // autostartPath (at most 259), 1226 comment (at most 999). Returns false
 // for other ids.
@@ -20,7 +21,7 @@ FollowUp toggleAutostart(ConfigHeader& header);
 
 // "program:" confirmed with `path`: stored (at most 259 characters and the
 // terminator) and the returned file name and extension go into edit 1224.
-// The directory stays in the record until that edit next loses the focus.
+// The whole path stays in the record until the user changes that edit.
 std::string_view storeAutostartPath(ConfigHeader& header, std::string_view path);
 
 }  // namespace tarvik

@@ -72,12 +72,22 @@ bool copyRadioHidden(int block, int currentBlock, int deviceCount) {
     return block >= 2 * deviceCount && block <= kLastCopyRadioBlock;
 }
 
+void beginCopyDialog(DialogState& dialogs) {
+    dialogs.copyTargetBlock = kNoCopyTarget;
+}
+
+bool copyTargetChosen(const DialogState& dialogs) {
+    return dialogs.copyTargetBlock != kNoCopyTarget;
+}
+
 DialogOutcome copyCommand(int id, DialogState& dialogs) {
     if (inRange(id, ID_COPY_BLOCK_FIRST, COPY_BLOCK_COUNT)) {
         dialogs.copyTargetBlock = id - ID_COPY_BLOCK_FIRST;
         return DialogOutcome::kContinue;
     }
-    return okCancelOutcome(id);
+    const DialogOutcome outcome = okCancelOutcome(id);
+    if (outcome == DialogOutcome::kOk && !copyTargetChosen(dialogs)) return DialogOutcome::kCancel;
+    return outcome;
 }
 
 DialogOutcome okCancelOutcome(int id) {

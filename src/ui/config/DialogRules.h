@@ -58,8 +58,17 @@ CopyCaption copyCaption(int currentBlock);
 // and only the blocks of attached joysticks remain.
 bool copyRadioHidden(int block, int currentBlock, int deviceCount);
 
-// A radio chooses the target block, which outlives the dialog; OK and
-// CANCEL only end it.
+// Every COPY dialog opens with no radio checked and no target chosen: a
+// copy overwrites a whole block without undo, so only a target the user
+// picked now may receive it.
+void beginCopyDialog(DialogState& dialogs);
+
+// Whether a target radio was clicked since the dialog opened; OK is
+// enabled only then.
+bool copyTargetChosen(const DialogState& dialogs);
+
+// A radio chooses the target block. OK ends the dialog with 1 once a
+// target is chosen and as CANCEL does before; CANCEL ends it with 0.
 DialogOutcome copyCommand(int id, DialogState& dialogs);
 
 // OK (1) and Cancel (2), the same in all three dialogs; NAME has no other

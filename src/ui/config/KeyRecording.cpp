@@ -34,6 +34,15 @@ ControlEntry* recordingEntry(Configuration& config, const SelectionState& select
     return canRecordKey(config, selection) ? currentEntryOf(config, selection) : nullptr;
 }
 
+// Whether keyText[n] of the current entry holds a character typed for the
+// key released now.
+bool ownPendingCharacter(const KeyRecordingState& state, const SelectionState& selection,
+                         const ControlEntry& entry, int n) {
+    return state.charPending && state.pendingBlock == selection.currentBlock &&
+           state.pendingEntry == selection.currentEntry && state.pendingIndex == n &&
+           entry.keyText[n] != '\0';
+}
+
 }  // namespace
 
 bool canRecordKey(const Configuration& config, const SelectionState& selection) {
@@ -54,7 +63,7 @@ FollowUp recordKeyRelease(Configuration& config, const SelectionState& selection
 
     entry->sendKeys = 1;
     const int n = entry->keyCount;
-    if (!state.charPending) {
+    if (!ownPendingCharacter(state, selection, *entry, n)) {
         entry->keyText[n] = kNoCharacterPlaceholder;
         entry->keyText[n + 1] = '\0';
     }
@@ -67,9 +76,13 @@ void recordCharacter(Configuration& config, const SelectionState& selection,
                      KeyRecordingState& state, char character) {
     ControlEntry* entry = recordingEntry(config, selection);
     if (!entry) return;
-    entry->keyText[entry->keyCount] = character;
-    entry->keyText[entry->keyCount + 1] = '\0';
+    const int n = entry->keyCount;
+    entry->keyText[n] = character == '\0' ? kNoCharacterPlaceholder : character;
+    entry->keyText[n + 1] = '\0';
     state.charPending = true;
+    state.pendingBlock = selection.currentBlock;
+    state.pendingEntry = selection.currentEntry;
+    state.pendingIndex = n;
 }
 
 FollowUp appendKeyFromList(Configuration& config, const SelectionState& selection, intptr_t datum,

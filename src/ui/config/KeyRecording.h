@@ -14,9 +14,15 @@ namespace tarvik {
 
 class Platform;
 
-// Links a character message to the key release that follows it.
+// Links a character message to the key release that follows it. The
+// character counts only for the entry and position it was typed at: after a
+// change of entry, a key from the list or "clear", the release finds another
+// place and stores the placeholder, never the NUL behind the character.
 struct KeyRecordingState {
     bool charPending = false;
+    int pendingBlock = -1;
+    int pendingEntry = -1;
+    int pendingIndex = -1;
 };
 
 // The modifier keys as the keyboard-state query saw them.
@@ -39,7 +45,8 @@ FollowUp recordKeyRelease(Configuration& config, const SelectionState& selection
                           const KeyboardSnapshot& keyboard);
 
 // A character message: the character goes to the next keyText position,
-// for the release that follows to keep. Asks for nothing.
+// for the release that follows to keep; character 0, which would end the
+// text there, is stored as the placeholder. Asks for nothing.
 void recordCharacter(Configuration& config, const SelectionState& selection,
                      KeyRecordingState& state, char character);
 

@@ -42,6 +42,13 @@ class ConfigCommandsTest : public ConfigWindowTest {
     void typed(char character) {
         SendMessageA(created, WM_CHAR, static_cast<WPARAM>(character), 0);
     }
+    // The user replaces the text of an edit by typing, which marks it changed.
+    static void typeInto(HWND edit, const char* text) {
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (const char* c = text; *c != '\0'; ++c) {
+            SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(*c)), 0);
+        }
+    }
     // An entry view of joystick 1's button 3.
     void openOnButton3() {
         state->selection = {0, 3, 3, 0, 0};
@@ -193,24 +200,61 @@ TEST_F(ConfigCommandsTest, MouseActionListSetsTheActionAndTheMouseBox) {
 TEST_F(ConfigCommandsTest, CommonPageEditsAreStoredWhenTheyLoseTheFocus) {
     open();
     HWND number = item(ControlId::kNumberEdit);
-    SetWindowTextA(number, "1234");
+    typeInto(number, "1234");
     EXPECT_NE(state->config.header.number, 1234u);
     command(ControlId::kNumberEdit, EN_KILLFOCUS);
     EXPECT_EQ(state->config.header.number, 1234u);
-    SetWindowTextA(number, "12ab");
+    typeInto(number, "12ab");
     command(ControlId::kNumberEdit, EN_KILLFOCUS);
     EXPECT_EQ(state->config.header.number, 0u);
 
     // The real focus change: click into the name edit, type, move on.
     HWND name = item(ControlId::kNameEdit);
     SetFocus(name);
-    SetWindowTextA(name, "flight");
+    typeInto(name, "flight");
     SetFocus(created);
     EXPECT_STREQ(state->config.header.name, "flight");
 
     command(ControlId::kAutostart);
     EXPECT_EQ(state->config.header.autostart, 1);
     EXPECT_TRUE(checked(ControlId::kAutostart));
+}
+
+TEST_F(ConfigCommandsTest, ProgramEditKeepsTheFullPathThroughAFocusRoundTrip) {
+    std::strcpy(state->config.header.autostartPath, "C:\\Games\\race.exe");
+    open();
+    HWND path = item(ControlId::kAutostartPathEdit);
+    EXPECT_EQ(text(path), "race.exe");
+    SetFocus(path);
+    SetFocus(created);
+    EXPECT_STREQ(state->config.header.autostartPath, "C:\\Games\\race.exe");
+}
+
+TEST_F(ConfigCommandsTest, RepaintKeepsTextTypedButNotYetStored) {
+    open();
+    HWND number = item(ControlId::kNumberEdit);
+    SetFocus(number);
+    typeInto(number, "4321");
+    RedrawWindow(created, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    testing::pumpMessages();
+    EXPECT_EQ(text(number), "4321");
+    SetFocus(created);
+    EXPECT_EQ(state->config.header.number, 4321u);
+}
+
+TEST_F(ConfigCommandsTest, NoRecordedKeyLeavesANulInsideTheKeyText) {
+    openOnButton3();
+    typed('\t');
+    keyUp(VK_TAB, keyUpParam(0x0F));  // TAB alone leaves its character waiting
+    int f5 = 0;
+    while (keyListItems[f5].code != VK_F5) ++f5;
+    pick(ControlId::kKeyList, f5);
+    keyUp(VK_F1, keyUpParam(0x3B));  // types no character
+    typed('\0');                     // a character message with code 0
+    keyUp('2', keyUpParam(0x03));
+    const ControlEntry& e = entry(0, 3);
+    ASSERT_EQ(e.keyCount, 3);
+    EXPECT_EQ(strnlen(e.keyText, sizeof(e.keyText)), 3u);
 }
 
 TEST_F(ConfigCommandsTest, DialogResultsAreAppliedOnOkOnly) {

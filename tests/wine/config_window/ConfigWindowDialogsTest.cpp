@@ -2,6 +2,7 @@
 // second thread answers as a user would.
 
 #include <cstring>
+#include <memory>
 
 #include "wine/config_window/ConfigWindowFixture.h"
 #include "wine/dialogs/DialogDriver.h"
@@ -53,6 +54,31 @@ TEST_F(ConfigWindowDialogsTest, CopyDialogCopiesTheBlockOntoTheChosenOne) {
     }
     EXPECT_EQ(std::memcmp(&state->config.blocks[2], &state->config.blocks[1], sizeof(LayerBlock)),
               0);
+}
+
+TEST_F(ConfigWindowDialogsTest, CopyDialogOkWithNoTargetChosenCopiesNothing) {
+    state->dialogs.copyTargetBlock = 2;  // chosen in an earlier dialog
+    state->selection.currentBlock = 1;
+    state->config.blocks[1].blockXStep = 42;
+    const auto before = std::make_unique<Configuration>(state->config);
+    open();
+    {
+        DialogDriver user("copy configuration of device 2", [](HWND dialog) {
+            // What a click on OK, or the Enter key, sends.
+            DialogDriver::send(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        });
+        command(ControlId::kCopy);
+        user.finish();
+        EXPECT_TRUE(user.found());
+        EXPECT_TRUE(user.closedByScript());
+    }
+    for (int block = 0; block < kBlockCount; ++block) {
+        EXPECT_EQ(
+            std::memcmp(&state->config.blocks[block], &before->blocks[block], sizeof(LayerBlock)),
+            0)
+            << "block " << block;
+    }
 }
 
 TEST_F(ConfigWindowDialogsTest, ShiftDialogCancelledChangesNothing) {

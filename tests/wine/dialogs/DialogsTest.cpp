@@ -197,23 +197,29 @@ class CopyDialog : public ::testing::Test {
     }
 };
 
-TEST_F(CopyDialog, ShowsOnlyOtherBlocksOfAttachedJoysticksAndOkKeepsTheLastTarget) {
+TEST_F(CopyDialog, ShowsOnlyOtherBlocksOfAttachedJoysticksAndOkWaitsForATarget) {
     dialogs.copyTargetBlock = 6;  // chosen before, now hidden
     std::string caption;
     std::vector<bool> visible, checked;
+    bool okBeforeChoice = true, okAfterChoice = false;
     DialogPlacement where;
     DialogDriver driver("copy configuration of device", [&](HWND dialog) {
         caption = DialogDriver::text(dialog);
         for (int id = 200; id < 208; ++id) visible.push_back(DialogDriver::visible(dialog, id));
         checked = checks(dialog, 200, 8);
         where = DialogDriver::placement(dialog);
+        okBeforeChoice = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
+        DialogDriver::click(dialog, 201);
+        okAfterChoice = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
         DialogDriver::click(dialog, IDOK);
     });
     EXPECT_TRUE(run(driver, 3, 2));
     EXPECT_EQ(caption, "copy configuration of device 4");
     EXPECT_EQ(visible, onlyChecked(8, {0, 1, 2}));  // "1", "S1", "2"; not "S2" itself
     EXPECT_EQ(checked, onlyChecked(8, {}));
-    EXPECT_EQ(dialogs.copyTargetBlock, 6);
+    EXPECT_FALSE(okBeforeChoice);
+    EXPECT_TRUE(okAfterChoice);
+    EXPECT_EQ(dialogs.copyTargetBlock, 1);
     expectCentredOnTop(where);
 }
 
@@ -232,15 +238,15 @@ TEST_F(CopyDialog, S3BelongsToTheFirstGroupAnd3ToTheSecond) {
     EXPECT_EQ(afterS3, onlyChecked(8, {4, 5}));
     EXPECT_EQ(dialogs.copyTargetBlock, 5);  // the radio clicked last
 
-    // The next run starts with no radio checked and still targets block 5.
+    // The next run starts with no radio checked and no target.
     std::vector<bool> checked;
     DialogDriver again("copy configuration of device", [&](HWND dialog) {
         checked = checks(dialog, 200, 8);
-        DialogDriver::click(dialog, IDOK);
+        DialogDriver::click(dialog, IDCANCEL);
     });
-    EXPECT_TRUE(run(again, 0, 4));
+    EXPECT_FALSE(run(again, 0, 4));
     EXPECT_EQ(checked, onlyChecked(8, {}));
-    EXPECT_EQ(dialogs.copyTargetBlock, 5);
+    EXPECT_EQ(dialogs.copyTargetBlock, kNoCopyTarget);
 }
 
 TEST_F(CopyDialog, CancelEndsWithZero) {

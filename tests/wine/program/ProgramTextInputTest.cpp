@@ -147,6 +147,33 @@ TEST_F(ProgramTextInput, StickAndButtonsTypeFromTheGridUntilTheExitRow) {
     exitThroughTray(tarvik, window);
 }
 
+TEST_F(ProgramTextInput, AGridClosedByAnotherProgramEndsTextInput) {
+    auto config = demo::newConfiguration();
+    LayerBlock& pad = config->blocks[0];
+    pad.entries[EntryIndex::button(0)].openStringInput = 1;
+    demo::typeText(pad.entries[EntryIndex::button(2)], "m");
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    setButton(0, 0, true);
+    HWND grid = nullptr;
+    ASSERT_TRUE(pumpUntil([&] {
+        grid = windowOfProcess(tarvik.id(), "JoyString");
+        return grid != nullptr && IsWindowVisible(grid);
+    }));
+    setButton(0, 0, false);
+    PostMessageA(grid, WM_CLOSE, 0, 0);  // as the taskbar does
+    ASSERT_TRUE(pumpUntil([&] { return !IsWindow(grid); }, 3000));
+
+    ASSERT_TRUE(probe.focus()) << describeForeground();
+    click(0, 2);
+    ASSERT_TRUE(probe.waitForKeys(2));
+    EXPECT_EQ(probe.keys(), (Keys{"+M", "-M"}));
+    exitThroughTray(tarvik, window);
+}
+
 TEST_F(ProgramTextInput, ThreePressesOfTheSelectorTypeF3) {
     auto config = demo::newConfiguration();
     config->blocks[0].entries[EntryIndex::button(3)].fSelect = 1;

@@ -76,7 +76,10 @@ void chooseAutostartProgram(ConfigWindowContext& context, HWND window) {
         const std::string_view shown = storeAutostartPath(context.state.config.header, path);
         char text[kFileDialogBuffer];
         copyText(text, sizeof(text), shown, shown.size());
-        SetDlgItemTextA(window, ControlId::kAutostartPathEdit, text);
+        HWND edit = GetDlgItem(window, ControlId::kAutostartPathEdit);
+        SetWindowTextA(edit, text);
+        // The short name stands for the stored path until the user edits it.
+        SendMessageA(edit, EM_SETMODIFY, FALSE, 0);
     }
     takeFocusBack(window);
 }
@@ -120,7 +123,12 @@ void copyBlock(ConfigWindowContext& context, HWND window) {
     takeFocusBack(window);
 }
 
+// Only text the user changed is stored: edit 1224 shows just the file name
+// of autostartPath, and an edit not touched since a load shows the old
+// record.
 void storeEdit(ConfigWindowContext& context, int id, HWND edit) {
+    if (SendMessageA(edit, EM_GETMODIFY, 0, 0) == 0) return;
+    SendMessageA(edit, EM_SETMODIFY, FALSE, 0);
     char text[1024] = {};
     const int length = GetWindowTextA(edit, text, sizeof(text));
     storeCommonEdit(context.state.config.header, id,

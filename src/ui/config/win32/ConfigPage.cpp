@@ -98,9 +98,15 @@ void applyPaintToControls(HWND window, const ConfigWindowChildren& children,
         }
     }
     for (int i = 0; i < plan.controlTextCount; ++i) {
-        if (HWND control = children.at(plan.controlTexts[i].control)) {
-            SetWindowTextA(control, plan.controlTexts[i].text);
-        }
+        const ControlText& t = plan.controlTexts[i];
+        HWND control = children.at(t.control);
+        if (control == nullptr) continue;
+        // The common page's edits are stored when they lose the focus; until
+        // then a repaint must not replace what the user typed.
+        const bool edit = t.control.group == ControlGroup::kCommonPage;
+        if (edit && SendMessageA(control, EM_GETMODIFY, 0, 0) != 0) continue;
+        SetWindowTextA(control, t.text);
+        if (edit) SendMessageA(control, EM_SETMODIFY, FALSE, 0);
     }
     if (plan.mouseActionItem) {
         SendDlgItemMessageA(window, ControlId::kMouseActionList, CB_SETCURSEL,

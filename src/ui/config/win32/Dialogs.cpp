@@ -99,7 +99,9 @@ INT_PTR CALLBACK shiftProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM
 INT_PTR CALLBACK copyProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         placeCentredOnTop(dialog);
-        const CopyContext& context = *rememberContext<CopyContext>(dialog, lParam);
+        CopyContext& context = *rememberContext<CopyContext>(dialog, lParam);
+        beginCopyDialog(context.dialogs);
+        EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
         SetWindowTextA(dialog, copyCaption(context.currentBlock).text);
         for (int block = 0; block < COPY_BLOCK_COUNT; ++block) {
             if (copyRadioHidden(block, context.currentBlock, context.deviceCount)) {
@@ -110,7 +112,11 @@ INT_PTR CALLBACK copyProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     }
     CopyContext* context = contextOf<CopyContext>(dialog);
     if (message != WM_COMMAND || context == nullptr) return FALSE;
-    finish(dialog, copyCommand(LOWORD(wParam), context->dialogs));
+    const DialogOutcome outcome = copyCommand(LOWORD(wParam), context->dialogs);
+    if (outcome == DialogOutcome::kContinue) {
+        EnableWindow(GetDlgItem(dialog, IDOK), copyTargetChosen(context->dialogs));
+    }
+    finish(dialog, outcome);
     return FALSE;
 }
 

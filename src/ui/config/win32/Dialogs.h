@@ -16,7 +16,8 @@ bool runNameDialog(HINSTANCE instance, HWND owner, DialogState& dialogs);
 // Chooses header.shiftDevice and header.shiftButton; "deactivate" stores 32.
 bool runShiftDialog(HINSTANCE instance, HWND owner, ConfigHeader& header, DialogState& dialogs);
 
-// Chooses dialogs.copyTargetBlock among the blocks of attached joysticks.
+// Chooses dialogs.copyTargetBlock among the blocks of attached joysticks;
+// true only when one was chosen in this run.
 bool runCopyDialog(HINSTANCE instance, HWND owner, int currentBlock, int deviceCount,
                    DialogState& dialogs);
 

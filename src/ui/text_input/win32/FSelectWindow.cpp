@@ -3,8 +3,10 @@
 
 #include "ui/text_input/FunctionKeySelector.h"
 #include "ui/text_input/SelectorCaption.h"
+#include "ui/text_input/WindowClosing.h"
 #include "ui/text_input/win32/EngineWindowBinding.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
+#include "ui/text_input/win32/NoActivation.h"
 
 namespace tarvik {
 
@@ -31,6 +33,8 @@ void createSelectorWindow(HWND window, AppState& state) {
 }  // namespace
 
 LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
     AppState* state = boundAppState();
     if (state != nullptr) {
         switch (message) {
@@ -44,6 +48,12 @@ LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPA
                 showRowOnOffer(window, state->functionKeys);
                 break;
             }
+            // Also a close by the system, which the countdown never sees.
+            case WM_DESTROY:
+                if (state->engine.fSelectWindow == toHandle(window)) {
+                    endFunctionKeySelector(state->engine);
+                }
+                break;
             default:
                 break;
         }

@@ -3,8 +3,10 @@
 // it between paints.
 
 #include "ui/text_input/TextInputLayout.h"
+#include "ui/text_input/WindowClosing.h"
 #include "ui/text_input/win32/EngineWindowBinding.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
+#include "ui/text_input/win32/NoActivation.h"
 #include "ui/text_input/win32/TextInputDrawing.h"
 
 namespace tarvik {
@@ -21,10 +23,13 @@ void createStringWindow(HWND window, const CREATESTRUCTA& create, EngineState& e
     RECT client{};
     GetClientRect(window, &client);
     const PixelRect exit = exitButtonRect(client.bottom);
-    CreateWindowExA(0, "button", kExitButtonText, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_CENTER,
-                    exit.left, exit.top, exit.right - exit.left, exit.bottom - exit.top, window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kExitButtonId)), create.hInstance,
-                    nullptr);
+    HWND button = CreateWindowExA(
+        0, "button", kExitButtonText, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_CENTER, exit.left,
+        exit.top, exit.right - exit.left, exit.bottom - exit.top, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kExitButtonId)), create.hInstance, nullptr);
+    // Only a device button on the exit row closes the window; a click on
+    // "exit" does nothing and must not take the focus.
+    passClicksToParent(button);
 
     engine.textInput.cursorColumn = 0;
     engine.textInput.cursorRow = 0;
@@ -70,6 +75,8 @@ void drawOnStringWindow(const EngineState& engine, Draw draw) {
 }  // namespace
 
 LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
     AppState* state = boundAppState();
     if (state != nullptr) {
         switch (message) {
@@ -79,6 +86,10 @@ LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
                 break;
             case WM_PAINT:
                 paintStringWindow(window, state->engine.textInput);
+                break;
+            // Also a close by the system, which the exit row never sees.
+            case WM_DESTROY:
+                if (state->engine.stringWindow == toHandle(window)) endTextInput(state->engine);
                 break;
             default:
                 break;
