@@ -53,7 +53,7 @@ TEST(ConfigFilesWin32, SaveAndLoadRoundTripThroughTheSystemFileCalls) {
     TempDirectory dir;
     Win32Rig rig;
     MessageBoxAnswerer answerer;
-    rig.devices->lastDeviceIndex = 3;
+    rig.devices->deviceCount = 3;
     fillWithNoise(*rig.config, 1);
     saveConfiguration(rig.context, "round.cfg");
     const std::vector<char> file = readBytes("round.cfg");
