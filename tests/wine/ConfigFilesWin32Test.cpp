@@ -87,7 +87,7 @@ TEST(ConfigFilesWin32, OverwriteQuestionIsAskedAndAnsweredInARealMessageBox) {
         saveConfiguration(rig.context, "mine.cfg");
         EXPECT_EQ(answerer.seen().size(), 1u);
     }
-    EXPECT_EQ(readBytes("mine.cfg").size(), kShortFileLength);
+    EXPECT_EQ(readBytes("mine.cfg").size(), kLongFileLength);  // two joysticks and the mouse
     EXPECT_EQ(dir.names(), std::vector<std::string>{"mine.cfg"});
 }
 
