@@ -8,20 +8,21 @@ namespace tarvik {
 
 const char kDefaultConfigFile[] = "tarvik7.cfg";
 
-void loadStartConfiguration(ConfigFileContext& files, const CommandLineOptions& options) {
+const char* loadStartConfiguration(ConfigFileContext& files, const CommandLineOptions& options) {
     if (!options.load) {
         loadConfiguration(files, kDefaultConfigFile);
-        return;
+        return kDefaultConfigFile;
     }
     // An empty name (LOAD: at the very end) names no file at all, even
     // though the system would call the current directory an existing path.
     if (options.loadName[0] != '\0' && files.fileSystem.exists(options.loadName)) {
         loadConfiguration(files, options.loadName);
-        return;
+        return options.loadName;
     }
     files.platform.messageBox("configuration file not found\r\nusing default file tarvik7.cfg",
                               "ERROR!", MessageBoxKind::kOk);
     loadConfiguration(files, kDefaultConfigFile);
+    return kDefaultConfigFile;
 }
 
 void startRequestedProgram(const CommandLineOptions& options, const ConfigHeader& header,

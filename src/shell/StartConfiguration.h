@@ -13,7 +13,8 @@ extern const char kDefaultConfigFile[];  // "tarvik7.cfg"
 
 // Loads the LOAD: file when it exists; a missing one is reported and the
 // default file loaded instead. Without LOAD: loads the default file.
-void loadStartConfiguration(ConfigFileContext& files, const CommandLineOptions& options);
+// Returns the name it loaded.
+const char* loadStartConfiguration(ConfigFileContext& files, const CommandLineOptions& options);
 
 // AUTOSTART starts the loaded record's autostartPath and reports nothing;
 // otherwise START: starts its own name and reports a failure.
