@@ -9,6 +9,7 @@
 #include "config/FunctionKeyTable.h"
 #include "engine/EngineState.h"
 #include "input/DeviceState.h"
+#include "shell/ProgramFollowing.h"
 #include "platform/WindowHandle.h"
 #include "ui/config/EntryCommands.h"
 #include "ui/config/KeyRecording.h"
@@ -39,6 +40,7 @@ struct AppState {
     PaintMemory paintMemory;
     KeyRecordingState keyRecording;
     DialogState dialogs;
+    HandChoice handChoice;  // the configuration window's last load
 
     // Read by the polling thread, written by the user-interface thread.
     std::atomic<int> runFlag{0};

@@ -13,6 +13,7 @@ namespace TrayCommand {
 constexpr int kExit = 100;
 constexpr int kAbout = 101;
 constexpr int kConfig = 102;
+constexpr int kFollowPrograms = 103;  // checked while following
 constexpr int kProgram = 2000;
 constexpr int kFirstConfigFile = 2001;  // + row of the configuration file list
 

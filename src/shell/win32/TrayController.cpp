@@ -2,10 +2,12 @@
 
 #include <wtsapi32.h>
 
+#include "config/BoundedString.h"
 #include "engine/win32/MappingPause.h"
 #include "shell/LetGoEvents.h"
 #include "shell/TrayMenu.h"
 #include "shell/VersionString.h"
+#include "shell/win32/ProgramFollower.h"
 #include "shell/win32/TrayIcon.h"
 
 namespace tarvik {
@@ -46,11 +48,23 @@ class Win32TrayActions final : public TrayActions {
 void runCommand(int id) {
     Win32TrayActions actions;
     TrayCommandContext context{*bound.files, *bound.launcher, actions};
+    if (id == TrayCommand::kFollowPrograms) {
+        followPrograms(!followingPrograms());
+        return;
+    }
     if (TrayCommand::loadsConfiguration(id)) {
-        // The polling thread must neither evaluate a half-loaded record nor
-        // keep down what the old one pressed.
-        MappingPause pause(bound.state->engine, bound.state->runFlag);
-        runTrayCommand(context, id);
+        const int row = id - TrayCommand::kFirstConfigFile;
+        char fileName[sizeof(CfgFileEntry::fileName) + 1] = {};
+        if (row < bound.files->fileList.cfgFileCount) {
+            copyBounded(fileName, bound.files->fileList.rows[row].fileName);
+        }
+        {
+            // The polling thread must neither evaluate a half-loaded record
+            // nor keep down what the old one pressed.
+            MappingPause pause(bound.state->engine, bound.state->runFlag);
+            runTrayCommand(context, id);
+        }
+        if (fileName[0] != '\0') configurationChosenByHand(fileName);
         return;
     }
     runTrayCommand(context, id);
@@ -77,6 +91,8 @@ void showMenu(HWND window) {
         }
         AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(files), "Load config");
     }
+    AppendMenuA(menu, MF_STRING | (followingPrograms() ? MF_CHECKED : MF_UNCHECKED),
+                TrayCommand::kFollowPrograms, "Follow programs");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, TrayCommand::kConfig, "&Config ...");
     AppendMenuA(menu, MF_STRING, TrayCommand::kAbout, "&About...");
@@ -94,6 +110,7 @@ void followStep(HWND window) {
     AppState& state = *bound.state;
     if (state.configWindow.load() == kNoWindow) {
         KillTimer(window, kFollowTimer);
+        followAfterConfigWindow();
         return;
     }
     LearningContext context{state.config, state.devices, *bound.devices, state.selection,

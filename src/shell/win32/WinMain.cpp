@@ -18,6 +18,7 @@
 #include "shell/IconId.h"
 #include "shell/StartConfiguration.h"
 #include "shell/VersionString.h"
+#include "shell/win32/ProgramFollower.h"
 #include "shell/win32/ShellHandles.h"
 #include "shell/win32/TimerResolution.h"
 #include "shell/win32/TrayController.h"
@@ -66,6 +67,7 @@ enum class ShutdownFrom { kThread = 1, kTrayIcon, kClasses, kPen };
 int shutDown(ShutdownFrom from) {
     switch (from) {
         case ShutdownFrom::kThread:
+            endProgramFollowing();
             state.runFlag = 0;
             Sleep(10);
             if (pollingThread != nullptr) {
@@ -186,13 +188,15 @@ int run(HINSTANCE instance, const char* commandLine) {
         platform.messageBox(kOneOnlyWarning, "WARNING!", MessageBoxKind::kOk);
         return shutDown(ShutdownFrom::kClasses);
     }
-    loadStartConfiguration(files, options);
+    const char* startFile = loadStartConfiguration(files, options);
     startRequestedProgram(options, state.config.header, launcher, platform);
 
     if (!installTrayIcon()) {
         showError("could not install tray icon");
         return shutDown(ShutdownFrom::kTrayIcon);
     }
+    setUpProgramFollowing(ProgramFollowerSetup{&state, &files, shell.controllerWindow}, startFile,
+                          options.follow);
 
     bindPollingThread(
         PollingThreadBinding{&state, &directInput, &textInputView, &selectorView, &learningView});

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <htmlhelp.h>
 
+#include "config/BoundedString.h"
 #include "config/ConfigFiles.h"
 #include "ui/config/BlockCommands.h"
 #include "ui/config/CommonPageCommands.h"
@@ -65,6 +66,10 @@ void loadOrSave(ConfigWindowContext& context, HWND window, bool save) {
             saveConfiguration(files, path);
         } else {
             loadConfiguration(files, path);
+            // Following brings this one back for programs without their own.
+            HandChoice& choice = context.state.handChoice;
+            copyBounded(choice.file, path, sizeof path);
+            ++choice.count;
         }
     }
     takeFocusBack(window);
