@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "config/BoundedString.h"
+
 namespace tarvik {
 
 namespace {
@@ -54,7 +56,7 @@ void ActionExecution::startProgram(const ControlEntry& entry) {
     // The path array may lack its terminator in a damaged file; the shell
     // gets a terminated copy instead of reading past the entry.
     char path[kProgramPathLength + 1];
-    const size_t length = boundedLength(entry.programPath);
+    const size_t length = boundedText(entry.programPath).size();
     std::memcpy(path, entry.programPath, length);
     path[length] = '\0';
     context_.platform.shellOpen(path);
@@ -91,7 +93,7 @@ void ActionExecution::switchProgram(const ControlEntry& entry) {
 
 void ActionExecution::keySequenceDown(const ControlEntry& entry) {
     SyntheticInput& input = context_.input;
-    const size_t count = boundedLength(entry.keyText);
+    const size_t count = boundedText(entry.keyText).size();
     for (size_t i = 0; i < count; ++i) {
         const uint16_t word = entry.keyCodes[i];
         const uint16_t scan = entry.scanCodes[i];
@@ -107,7 +109,7 @@ void ActionExecution::keySequenceDown(const ControlEntry& entry) {
 }
 
 void ActionExecution::keySequenceUp(const ControlEntry& entry) {
-    const size_t count = boundedLength(entry.keyText);
+    const size_t count = boundedText(entry.keyText).size();
     for (size_t i = 0; i < count; ++i) {
         context_.input.sendKeyEvent(entry.delayMs, entry.keyCodes[i], entry.scanCodes[i], kUp);
     }

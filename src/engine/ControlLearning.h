@@ -6,7 +6,7 @@
 
 #include "config/Configuration.h"
 #include "input/DeviceState.h"
-#include "ui/config/SelectionState.h"
+#include "config/SelectionState.h"
 
 namespace tarvik {
 

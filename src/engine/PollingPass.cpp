@@ -1,7 +1,7 @@
 #include "engine/PollingPass.h"
 
 #include "engine/ControlEvaluation.h"
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 #include "ui/text_input/WindowClosing.h"
 
 namespace tarvik {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "engine/ActionMode.h"
+#include "engine/ActionExecutor.h"
 #include "engine/ControlLearning.h"
 #include "engine/KeySender.h"
 #include "input/DeviceState.h"

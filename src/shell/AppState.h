@@ -13,7 +13,7 @@
 #include "ui/config/EntryCommands.h"
 #include "ui/config/KeyRecording.h"
 #include "ui/config/PagePaintRules.h"
-#include "ui/config/SelectionState.h"
+#include "config/SelectionState.h"
 
 namespace tarvik {
 

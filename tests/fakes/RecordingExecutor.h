@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "config/Configuration.h"
-#include "engine/ActionMode.h"
+#include "engine/ActionExecutor.h"
 #include "input/DeviceState.h"
 
 namespace tarvik::testing {

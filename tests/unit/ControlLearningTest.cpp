@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/ControlLearning.h"
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 #include "fakes/ConfigFixtures.h"
 
 namespace tarvik {

@@ -7,7 +7,7 @@
 #include "EngineWindowRig.h"
 #include "engine/ControlLearning.h"
 #include "engine/SyntheticInput.h"
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 #include "fakes/RecordingExecutor.h"
 #include "ui/text_input/TextInputLayout.h"
 

@@ -75,7 +75,7 @@ void chooseAutostartProgram(ConfigWindowContext& context, HWND window) {
     if (runFileDialog(window, context.instance, selectProgramDialog, path)) {
         const std::string_view shown = storeAutostartPath(context.state.config.header, path);
         char text[kFileDialogBuffer];
-        copyText(text, sizeof(text), shown, shown.size());
+        copyBounded(text, shown);
         HWND edit = GetDlgItem(window, ControlId::kAutostartPathEdit);
         SetWindowTextA(edit, text);
         // The short name stands for the stored path until the user edits it.

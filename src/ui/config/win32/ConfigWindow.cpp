@@ -54,7 +54,8 @@ void store(ConfigWindowChildren& c, ControlGroup group, int position, HWND handl
     }
 }
 
-// addMouseAction for every item, then addKeyName for every item.
+// The mouse-action list, each item with its action code and the current
+// entry's action selected, then the key list with each key's code.
 void fillLists(ConfigWindowContext& context, HWND window) {
     const std::optional<int> selected =
         initialMouseActionItem(context.state.config, context.state.selection);

@@ -71,7 +71,7 @@ void Win32FunctionKeySelectorView::setCaption(const char* label) {
     if (window == nullptr || label == nullptr) return;
     // Labels are fixed fields that need not hold their terminator.
     char caption[kSelectorCaptionSize];
-    copyBounded(caption, label, sizeof(FunctionKeyEntry::label));
+    copyBounded(caption, boundedText(label, sizeof(FunctionKeyEntry::label)));
     SetWindowTextA(window, caption);
 }
 
