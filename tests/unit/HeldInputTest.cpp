@@ -9,6 +9,7 @@
 #include "engine/HeldInput.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/RecordingEngineWindows.h"
+#include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingExecutor.h"
 #include "fakes/RecordingPlatform.h"
 
@@ -31,7 +32,7 @@ class HeldInputRelease : public ::testing::Test {
     testing::RecordingEngineWindows windows{platform.log, *functionKeys};
     ActionExecution actions{
         ActionContext{input, engine, *functionKeys, *devices, tracker, windows}};
-    testing::NullDeviceSource source;
+    testing::RecordingDeviceSource source;
     EvaluationContext evaluation{*config, *devices, source, actions};
 
     void SetUp() override {

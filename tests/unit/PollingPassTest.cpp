@@ -8,7 +8,9 @@
 #include "engine/ActionExecution.h"
 #include "engine/PollingPass.h"
 #include "fakes/ConfigFixtures.h"
+#include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingEngineWindows.h"
+#include "fakes/RecordingExecutor.h"
 #include "fakes/RecordingPlatform.h"
 
 namespace tarvik {
@@ -18,36 +20,6 @@ using Log = std::vector<std::string>;
 
 // Every poll, action, wait and drawing goes into the platform's log, so the
 // order of one pass reads as one sequence.
-class LoggingSource : public DeviceSource {
-  public:
-    explicit LoggingSource(Log& log) : log_(log) {}
-    int32_t pollJoystick(int slot) override {
-        log_.push_back("poll " + std::to_string(slot));
-        return 0;
-    }
-    int32_t pollMouse() override {
-        log_.push_back("poll mouse");
-        return 0;
-    }
-
-  private:
-    Log& log_;
-};
-
-class LoggingExecutor : public ActionExecutor {
-  public:
-    LoggingExecutor(Log& log, const Configuration& config) : log_(log), config_(config) {}
-    void executeAction(int block, ControlEntry& entry, ActionMode mode) override {
-        const long index = &entry - config_.blocks[block].entries;
-        log_.push_back((mode == ActionMode::kPress ? "press " : "release ") +
-                       std::to_string(block) + ":" + std::to_string(index));
-    }
-
-  private:
-    Log& log_;
-    const Configuration& config_;
-};
-
 class LoggingHost : public PollingHost {
   public:
     explicit LoggingHost(Log& log) : log_(log) {}
@@ -79,7 +51,7 @@ class PollingPass : public ::testing::Test {
     std::unique_ptr<AppState> app = std::make_unique<AppState>();
     testing::RecordingPlatform platform;
     Log& log = platform.log;
-    LoggingSource source{log};
+    testing::RecordingDeviceSource source{log, "poll ", "poll mouse"};
     LoggingHost host{log};
     LoggingViews views{log};
     NullLearningView learningView;
@@ -87,7 +59,7 @@ class PollingPass : public ::testing::Test {
     testing::RecordingEngineWindows windows{log, app->functionKeys};
     ActionExecution actions{
         ActionContext{input, app->engine, app->functionKeys, app->devices, platform, windows}};
-    LoggingExecutor loggingExecutor{log, app->config};
+    testing::RecordingExecutor loggingExecutor{log, app->config};
 
     void SetUp() override {
         writeRecordDefaults(app->config);

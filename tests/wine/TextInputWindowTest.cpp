@@ -8,6 +8,7 @@
 #include "engine/ControlLearning.h"
 #include "engine/SyntheticInput.h"
 #include "config/ShiftButton.h"
+#include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingExecutor.h"
 #include "ui/text_input/TextInputLayout.h"
 
@@ -234,7 +235,7 @@ TEST_F(TextInputWindow, ViewsDoNothingWhileTheWindowIsClosed) {
 // table between the polling thread's passes.
 class TypingWithTheDevice : public TextInputWindow {
   protected:
-    testing::NullDeviceSource source;
+    testing::RecordingDeviceSource source;
     NullLearningView learningView;
     LearningContext learning{app->config, app->devices, source, app->selection, learningView};
     SyntheticInput keys{platform, app->engine, app->devices};
