@@ -15,7 +15,9 @@
 #include "engine/ActionExecution.h"
 #include "engine/SyntheticInput.h"
 #include "engine/win32/Win32EngineWindows.h"
+#include "fakes/RecordingEngineWindows.h"
 #include "wine/MessagePump.h"
+#include "wine/ProbeWindow.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace tarvik {
@@ -93,12 +95,6 @@ std::size_t count(UINT message) {
     return n;
 }
 
-class NoEngineWindows : public EngineWindows {
-  public:
-    WindowHandle openStringWindow() override { return kNoWindow; }
-    WindowHandle openFSelectWindow() override { return kNoWindow; }
-};
-
 class InjectedInput : public ::testing::Test {
   protected:
     Win32Platform platform;
@@ -108,25 +104,13 @@ class InjectedInput : public ::testing::Test {
     HWND probe = nullptr;
     POINT centre{};
 
-    static void SetUpTestSuite() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = probeProcedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = kProbeClass;
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        RegisterClassA(&windowClass);
-    }
     static void TearDownTestSuite() { UnregisterClassA(kProbeClass, GetModuleHandleA(nullptr)); }
 
     void SetUp() override {
-        probe = CreateWindowExA(0, kProbeClass, "probe", WS_OVERLAPPEDWINDOW, 100, 100, 400, 300,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        probe =
+            testing::openProbeWindow(kProbeClass, "probe", probeProcedure, {100, 100, 500, 400});
         ASSERT_NE(probe, nullptr);
-        ShowWindow(probe, SW_SHOW);
-        UpdateWindow(probe);
-        SetForegroundWindow(probe);
-        SetFocus(probe);
-        ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == probe; }))
+        ASSERT_TRUE(testing::focusProbeWindow(probe, kPatienceMs))
             << "the probe window never got the focus";
         RECT client{};
         GetClientRect(probe, &client);
@@ -181,7 +165,7 @@ TEST_F(InjectedInput, ScanWordBitEightMakesAnExtendedKey) {
 
 TEST_F(InjectedInput, ExecutedKeyWithShiftTypesTheCapital) {
     FunctionKeyTable functionKeys{};
-    NoEngineWindows windows;
+    testing::RecordingEngineWindows windows;  // opens nothing
     ActionExecution executor{{input, state, functionKeys, *devices, platform, windows}};
     auto entry = std::make_unique<ControlEntry>();
     entry->sendKeys = 1;
