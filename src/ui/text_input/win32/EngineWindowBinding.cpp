@@ -1,5 +1,6 @@
 #include "ui/text_input/win32/EngineWindowBinding.h"
 
+#include "platform/win32/WindowClass.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
 
 namespace tarvik {
@@ -9,16 +10,6 @@ namespace {
 // A window procedure has no other way to its state: the windows are created
 // by the action executor without a creation parameter.
 AppState* bound = nullptr;
-
-bool registerOne(HINSTANCE instance, HBRUSH background, const char* name, WNDPROC procedure) {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_BYTEALIGNCLIENT | CS_CLASSDC;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = name;
-    return RegisterClassA(&windowClass) != 0;
-}
 
 }  // namespace
 
@@ -31,8 +22,11 @@ void bindEngineWindows(AppState& state) {
 }
 
 bool registerEngineWindowClasses(HINSTANCE instance, HBRUSH background) {
-    const bool text = registerOne(instance, background, kStringWindowClass, stringWindowProc);
-    const bool selector = registerOne(instance, background, kFSelectWindowClass, fSelectWindowProc);
+    constexpr UINT kStyle = CS_BYTEALIGNCLIENT | CS_CLASSDC;
+    const bool text =
+        registerWindowClass(instance, kStringWindowClass, stringWindowProc, background, kStyle);
+    const bool selector =
+        registerWindowClass(instance, kFSelectWindowClass, fSelectWindowProc, background, kStyle);
     return text && selector;
 }
 
