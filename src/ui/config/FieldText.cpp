@@ -1,6 +1,5 @@
 #include "ui/config/FieldText.h"
 
-
 namespace tarvik {
 
 std::string_view fileNameAndExtension(std::string_view path) {

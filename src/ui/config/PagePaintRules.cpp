@@ -75,8 +75,7 @@ class PlanWriter {
         return &t;
     }
     void controlText(ControlGroup group, int position, std::string_view text) {
-        if (ControlText* t = controlText(group, position))
-            copyBounded(t->text, text);
+        if (ControlText* t = controlText(group, position)) copyBounded(t->text, text);
     }
 
   private:

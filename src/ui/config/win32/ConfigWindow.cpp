@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/WindowClass.h"
 #include "shell/VersionString.h"
 #include "ui/config/KeyAndActionLists.h"
 #include "ui/config/win32/ConfigWindowHandlers.h"
@@ -211,14 +212,9 @@ LRESULT CALLBACK configWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-ATOM registerConfigWindowClass(HINSTANCE instance, HBRUSH background) {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_BYTEALIGNCLIENT | CS_CLASSDC;
-    windowClass.lpfnWndProc = configWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = kConfigWindowClass;
-    return RegisterClassA(&windowClass);
+bool registerConfigWindowClass(HINSTANCE instance, HBRUSH background) {
+    return registerWindowClass(instance, kConfigWindowClass, configWindowProc, background,
+                               CS_BYTEALIGNCLIENT | CS_CLASSDC);
 }
 
 void openConfigWindow(ConfigWindowContext& context) {
@@ -231,10 +227,22 @@ void openConfigWindow(ConfigWindowContext& context) {
                     480, nullptr, nullptr, context.instance, nullptr);
 }
 
-void ConfigWindowLearningView::setRadioCheck(int id, bool checked) {
-    if (HWND window = openConfigWindowHandle(context_)) {
+namespace {
+
+void setRadio(ConfigWindowContext& context, int id, bool checked) {
+    if (HWND window = openConfigWindowHandle(context)) {
         CheckDlgButton(window, id, checked ? BST_CHECKED : BST_UNCHECKED);
     }
+}
+
+}  // namespace
+
+void ConfigWindowLearningView::setControlCheck(int control, bool checked) {
+    setRadio(context_, ControlId::controlRadio(control), checked);
+}
+
+void ConfigWindowLearningView::setHatCheck(int hat, bool checked) {
+    setRadio(context_, ControlId::povRadio(hat), checked);
 }
 
 void ConfigWindowLearningView::redisplayPage() {

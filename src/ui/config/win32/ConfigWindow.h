@@ -42,7 +42,7 @@ LRESULT CALLBACK configWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 // Registers "JoyConfig" with configWindowProc: one device context for the
 // class, byte-aligned client area, `background` (the button-face brush),
 // no icon, cursor or menu.
-ATOM registerConfigWindowClass(HINSTANCE instance, HBRUSH background);
+bool registerConfigWindowClass(HINSTANCE instance, HBRUSH background);
 
 // The tray's "&Config ...": binds `context`, creates the window while none
 // is open, otherwise brings the open one to the foreground.
@@ -59,7 +59,8 @@ void pagePaint(ConfigWindowContext& context, HDC dc);
 class ConfigWindowLearningView final : public LearningView {
   public:
     explicit ConfigWindowLearningView(ConfigWindowContext& context) : context_(context) {}
-    void setRadioCheck(int id, bool checked) override;
+    void setControlCheck(int control, bool checked) override;
+    void setHatCheck(int hat, bool checked) override;
     void redisplayPage() override;
 
   private:
