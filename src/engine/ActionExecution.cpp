@@ -15,7 +15,6 @@ constexpr uint8_t kVkAlt = 0x12;
 constexpr uint32_t kDown = 0;
 constexpr uint32_t kUp = KeyFlags::kKeyUp;
 constexpr uint32_t kProgramStartPauseMs = 10;
-constexpr int32_t kFSelectCountdownPasses = 5;
 constexpr int32_t kDynamicFullScale = 2000;
 
 constexpr bool isPress(ActionMode mode) {
@@ -76,11 +75,11 @@ void ActionExecution::stepFunctionKeySelector() {
     if (state.fSelectWindow == kNoWindow) {
         // The window's creation reads the row, so it is set first.
         keys.fSelectIndex = 1;
-        keys.fSelectCountdown = kFSelectCountdownPasses;
+        keys.fSelectCountdown = kSelectorCountdown;
         state.fSelectWindow = context_.windows.openFSelectWindow();
     } else {
         keys.fSelectIndex = (keys.fSelectIndex + 1) % kFunctionKeyRows;
-        keys.fSelectCountdown = kFSelectCountdownPasses;
+        keys.fSelectCountdown = kSelectorCountdown;
     }
 }
 

@@ -6,6 +6,10 @@
 
 namespace tarvik {
 
+// The window classes of the text-input window and the function-key selector.
+constexpr char kStringWindowClass[] = "JoyString";
+constexpr char kFSelectWindowClass[] = "JoyF";
+
 class EngineWindows {
   public:
     virtual ~EngineWindows() = default;

@@ -19,6 +19,7 @@
 #include "wine/MessagePump.h"
 #include "wine/ProbeWindow.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/WindowClass.h"
 
 namespace tarvik {
 namespace {
@@ -268,18 +269,16 @@ class EngineWindowCreation : public InjectedInput {
 
     void SetUp() override {
         InjectedInput::SetUp();
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "JoyString";
-        const bool stringClass = RegisterClassA(&windowClass) != 0;
-        windowClass.lpszClassName = "JoyF";
-        const bool fClass = RegisterClassA(&windowClass) != 0;
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        const bool stringClass =
+            registerWindowClass(instance, kStringWindowClass, DefWindowProcA, nullptr);
+        const bool fClass =
+            registerWindowClass(instance, kFSelectWindowClass, DefWindowProcA, nullptr);
         registered = stringClass && fClass;
     }
     void TearDown() override {
-        UnregisterClassA("JoyString", GetModuleHandleA(nullptr));
-        UnregisterClassA("JoyF", GetModuleHandleA(nullptr));
+        UnregisterClassA(kStringWindowClass, GetModuleHandleA(nullptr));
+        UnregisterClassA(kFSelectWindowClass, GetModuleHandleA(nullptr));
         InjectedInput::TearDown();
     }
 

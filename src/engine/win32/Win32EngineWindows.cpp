@@ -25,12 +25,12 @@ WindowHandle openEngineWindow(const char* className, const char* title, DWORD st
 }  // namespace
 
 WindowHandle Win32EngineWindows::openStringWindow() {
-    return openEngineWindow("JoyString", "text input with gaming device",
+    return openEngineWindow(kStringWindowClass, "text input with gaming device",
                             WS_CAPTION | WS_THICKFRAME, 640, 480);
 }
 
 WindowHandle Win32EngineWindows::openFSelectWindow() {
-    return openEngineWindow("JoyF", "F1", WS_CAPTION, 0, 0);
+    return openEngineWindow(kFSelectWindowClass, "F1", WS_CAPTION, 0, 0);
 }
 
 }  // namespace tarvik

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "engine/EngineWindows.h"
 #include "shell/AppState.h"
 #include "ui/text_input/FunctionKeySelector.h"
 #include "ui/text_input/TextInputStep.h"
@@ -17,9 +18,6 @@ void bindEngineWindows(AppState& state);
 
 LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-constexpr const char* kStringWindowClass = "JoyString";
-constexpr const char* kFSelectWindowClass = "JoyF";
 
 // Registers both classes with the procedures above, no icon, no cursor and
 // `background` (the button-face brush) as background. The classes share one
