@@ -9,15 +9,15 @@ namespace {
 
 // A window procedure has no other way to its state: the windows are created
 // by the action executor without a creation parameter.
-AppState* bound = nullptr;
+SharedState* bound = nullptr;
 
 }  // namespace
 
-AppState* boundAppState() {
+SharedState* boundAppState() {
     return bound;
 }
 
-void bindEngineWindows(AppState& state) {
+void bindEngineWindows(SharedState& state) {
     bound = &state;
 }
 

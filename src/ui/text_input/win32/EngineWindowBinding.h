@@ -5,13 +5,13 @@
 #include <windows.h>
 
 #include "platform/WindowHandle.h"
-#include "shell/AppState.h"
+#include "engine/SharedState.h"
 
 namespace tarvik {
 
 // The state bound by bindEngineWindows, or nullptr before that: the
 // procedures then behave like the default one.
-AppState* boundAppState();
+SharedState* boundAppState();
 
 inline HWND toHwnd(WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "engine/EngineWindows.h"
-#include "shell/AppState.h"
+#include "engine/SharedState.h"
 #include "ui/text_input/FunctionKeySelector.h"
 #include "ui/text_input/TextInputStep.h"
 
@@ -14,7 +14,7 @@ namespace tarvik {
 
 // The state the two procedures read and write; set once before the
 // classes are used.
-void bindEngineWindows(AppState& state);
+void bindEngineWindows(SharedState& state);
 
 LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -29,24 +29,24 @@ void unregisterEngineWindowClasses(HINSTANCE instance);
 // Draws on the open text-input window (state.engine.stringWindow).
 class Win32TextInputView final : public TextInputView {
   public:
-    explicit Win32TextInputView(AppState& state) : state_(state) {}
+    explicit Win32TextInputView(SharedState& state) : state_(state) {}
     void invertHighlight(int column, int row) override;
     void drawEchoBox(const uint8_t (&echoLine)[kEchoLength]) override;
     void destroyWindow() override;
 
   private:
-    AppState& state_;
+    SharedState& state_;
 };
 
 // Acts on the open selector window (state.engine.fSelectWindow).
 class Win32FunctionKeySelectorView final : public FunctionKeySelectorView {
   public:
-    explicit Win32FunctionKeySelectorView(AppState& state) : state_(state) {}
+    explicit Win32FunctionKeySelectorView(SharedState& state) : state_(state) {}
     void destroyWindow() override;
     void setCaption(const char* label) override;
 
   private:
-    AppState& state_;
+    SharedState& state_;
 };
 
 }  // namespace tarvik

@@ -18,7 +18,7 @@ void showRowOnOffer(HWND window, const FunctionKeyTable& table) {
     SetWindowTextA(window, caption);
 }
 
-void createSelectorWindow(HWND window, AppState& state) {
+void createSelectorWindow(HWND window, SharedState& state) {
     RECT desktop{};
     GetClientRect(GetDesktopWindow(), &desktop);
     const PixelPoint origin =
@@ -35,7 +35,7 @@ void createSelectorWindow(HWND window, AppState& state) {
 LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
-    AppState* state = boundAppState();
+    SharedState* state = boundAppState();
     if (state != nullptr) {
         switch (message) {
             case WM_CREATE:

@@ -77,7 +77,7 @@ void drawOnStringWindow(const EngineState& engine, Draw draw) {
 LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
-    AppState* state = boundAppState();
+    SharedState* state = boundAppState();
     if (state != nullptr) {
         switch (message) {
             case WM_CREATE:
