@@ -18,8 +18,13 @@ void showError(Platform& platform, const char* text) {
     platform.messageBox(text, kErrorCaption, MessageBoxKind::kOk);
 }
 
+// The shortest form that holds every block in use: both blocks of each
+// joystick and, after them, the mouse's block 2 * deviceCount.
 size_t storedLength(const DeviceTable& devices) {
-    return devices.lastDeviceIndex > 2 ? kLongFileLength : kShortFileLength;
+    const int lastBlock = 2 * devices.deviceCount;
+    if (lastBlock < 4) return kShortFileLength;
+    if (lastBlock < 8) return kLongFileLength;
+    return sizeof(Configuration);
 }
 
 // The save goes to "<path>.tmp" beside the target, so that a write that
@@ -77,10 +82,10 @@ void loadConfiguration(ConfigFileContext& context, const char* path) {
     } else {
         // Any length is accepted: the file overwrites the record from the
         // start and what lies beyond its end keeps its previous contents.
-        readUpTo(files, file, &config, sizeof(Configuration));
-        // A file shorter than two bytes is judged by what its bytes left of
-        // the previous version word.
-        if (config.header.version != kConfigVersion) {
+        const size_t read = readUpTo(files, file, &config, sizeof(Configuration));
+        // A file too short to hold a version word has none, whatever the
+        // previous record left in its place.
+        if (read < sizeof(config.header.version) || config.header.version != kConfigVersion) {
             showError(context.platform, "cannot read file!\nwrong version");
             std::memset(&config, 0, sizeof(Configuration));
             loadDefaults(context);

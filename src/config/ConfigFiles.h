@@ -18,13 +18,14 @@ struct ConfigFileContext {
     FunctionKeyTable& functionKeys;
     CfgFileList& fileList;
     ConfigHeader& headerBuffer;  // scanning reads headers here, never into the record
-    const DeviceTable& devices;  // lastDeviceIndex chooses the file length
+    const DeviceTable& devices;  // deviceCount chooses the file length
     Platform& platform;          // message boxes
     FileSystem& fileSystem;
 };
 
-// Writes the record as a 480,020- or 958,548-byte file, asking before it
-// replaces an existing one. The old file survives a failed write.
+// Writes the record as a 480,020- or 958,548-byte file, or whole when the
+// blocks in use reach past block 7, asking before it replaces an existing
+// one. The old file survives a failed write.
 void saveConfiguration(ConfigFileContext& context, const char* path);
 
 // Replaces the record from the file (any length, from offset 0), or falls back

@@ -116,15 +116,30 @@ class BlockEvaluator {
 
 }  // namespace
 
-void evaluateBlock(EvaluationContext& context, int block) {
-    if (block < 0 || block >= kBlockCount) return;
-    context.source.pollJoystick(block);
+namespace {
 
+void pollWithoutShiftButton(EvaluationContext& context, int block) {
+    context.source.pollJoystick(block);
     const ConfigHeader& header = context.config.header;
     // The shift button never fires an entry of its own device.
     if (shiftButtonActive(header) && static_cast<uint32_t>(block / 2) == header.shiftDevice) {
         context.devices.states[block].buttons[header.shiftButton] = 0;
     }
+}
+
+}  // namespace
+
+void takeButtonsAsRemembered(EvaluationContext& context, int block) {
+    if (block < 0 || block >= kBlockCount) return;
+    pollWithoutShiftButton(context, block);
+    LayerBlock& memory = context.config.blocks[block];
+    for (int i = 0; i < 32; ++i)
+        memory.previousButtons[i] = context.devices.states[block].buttons[i];
+}
+
+void evaluateBlock(EvaluationContext& context, int block) {
+    if (block < 0 || block >= kBlockCount) return;
+    pollWithoutShiftButton(context, block);
 
     BlockEvaluator evaluator(context, block);
     evaluator.buttons();

@@ -16,4 +16,9 @@ struct EvaluationContext {
 // presses or releases the entries of the controls that changed.
 void evaluateBlock(EvaluationContext& context, int block);
 
+// Polls slot `block` and makes the block remember its buttons as they are
+// now, pressing and releasing nothing: a button already held fires nothing
+// when the block is next evaluated.
+void takeButtonsAsRemembered(EvaluationContext& context, int block);
+
 }  // namespace tarvik

@@ -34,6 +34,13 @@ struct EngineState {
 
     // What the engine holds down, let go of when the mapping stops.
     HeldInput heldInput{};
+
+    // The user-interface thread stops the mapping while it replaces the
+    // record or the system goes to sleep: while pauseRequests is above 0 the
+    // polling thread evaluates nothing, and it sets paused once it has let
+    // go of everything it held.
+    std::atomic<int32_t> pauseRequests{0};
+    std::atomic<int32_t> paused{0};
 };
 
 }  // namespace tarvik

@@ -5,6 +5,7 @@ namespace tarvik {
 namespace {
 
 constexpr uint16_t kScanExtended = 0x100;
+constexpr uint16_t kRightShiftScan = 0x36;
 
 constexpr bool isModifier(int virtualKey) {
     switch (virtualKey) {
@@ -25,14 +26,25 @@ constexpr bool isModifier(int virtualKey) {
     }
 }
 
+// The system tells the two keys of one code apart by the extended flag,
+// and the two SHIFT keys by their scan codes.
+int variantOf(int virtualKey, const KeyboardRecord& record) {
+    const bool right = (record.flags & KeyFlags::kExtended) != 0 ||
+                       (virtualKey == 0x10 && (record.scanCode & 0xFF) == kRightShiftScan);
+    return right ? 1 : 0;
+}
+
 void releaseKey(HeldInput& held, Platform& platform, int virtualKey) {
-    const uint16_t scan = held.keyScan[virtualKey];
-    uint32_t flags = KeyFlags::kKeyUp;
-    if ((scan & kScanExtended) != 0) flags |= KeyFlags::kExtended;
-    platform.injectKeyboard(KeyboardRecord{static_cast<uint16_t>(virtualKey),
-                                           static_cast<uint16_t>(scan & 0xFF), flags});
+    for (int variant = 0; variant < kKeyVariants; ++variant) {
+        if ((held.keyDown[virtualKey] & (1u << variant)) == 0) continue;
+        const uint16_t scan = held.keyScan[virtualKey][variant];
+        uint32_t flags = KeyFlags::kKeyUp;
+        if ((scan & kScanExtended) != 0) flags |= KeyFlags::kExtended;
+        platform.injectKeyboard(KeyboardRecord{static_cast<uint16_t>(virtualKey),
+                                               static_cast<uint16_t>(scan & 0xFF), flags});
+        held.keyScan[virtualKey][variant] = 0;
+    }
     held.keyDown[virtualKey] = 0;
-    held.keyScan[virtualKey] = 0;
 }
 
 struct MouseButton {
@@ -50,16 +62,18 @@ constexpr MouseButton kMouseButtons[] = {
 void HeldInputTracker::injectKeyboard(const KeyboardRecord& record) {
     const int virtualKey = record.virtualKey & 0xFF;
     if (virtualKey != 0) {
+        const int variant = variantOf(virtualKey, record);
+        const auto bit = static_cast<uint8_t>(1u << variant);
         if ((record.flags & KeyFlags::kKeyUp) != 0) {
-            held_.keyDown[virtualKey] = 0;
+            held_.keyDown[virtualKey] &= static_cast<uint8_t>(~bit);
         } else {
-            held_.keyDown[virtualKey] = 1;
-            held_.keyScan[virtualKey] = static_cast<uint16_t>(
+            held_.keyDown[virtualKey] |= bit;
+            held_.keyScan[virtualKey][variant] = static_cast<uint16_t>(
                 (record.scanCode & 0xFF) |
                 ((record.flags & KeyFlags::kExtended) != 0 ? kScanExtended : 0));
         }
     }
-    inner_.injectKeyboard(record);
+    inner().injectKeyboard(record);
 }
 
 void HeldInputTracker::injectMouse(const MouseRecord& record) {
@@ -68,7 +82,7 @@ void HeldInputTracker::injectMouse(const MouseRecord& record) {
         if ((record.flags & button.down) != 0) held_.mouseButtons |= button.down;
         if ((record.flags & button.up) != 0) held_.mouseButtons &= ~button.down;
     }
-    inner_.injectMouse(record);
+    inner().injectMouse(record);
 }
 
 void releaseHeldInput(HeldInput& held, Platform& platform) {

@@ -6,45 +6,31 @@
 
 #include <cstdint>
 
-#include "platform/Platform.h"
+#include "platform/ForwardingPlatform.h"
 
 namespace tarvik {
 
+// One virtual-key code can name two keys at once: SHIFT, CTRL and ALT stand
+// for their left and right keys, ENTER and the arrows for the main and the
+// numeric pad's. Each is held, and let go, on its own.
+constexpr int kKeyVariants = 2;
+
 struct HeldInput {
-    uint8_t keyDown[256];   // by virtual-key code: 1 while held
-    uint16_t keyScan[256];  // scan code of the press, kExtended bit above it
-    uint32_t mouseButtons;  // MouseFlags::kLeftDown, kRightDown, kMiddleDown bits
+    uint8_t keyDown[256];                 // by virtual-key code: bit v while variant v is held
+    uint16_t keyScan[256][kKeyVariants];  // scan code of each press, kExtended bit above it
+    uint32_t mouseButtons;                // MouseFlags::kLeftDown, kRightDown, kMiddleDown bits
 };
 
 // A platform that passes everything on to `inner` and writes down every
 // key and mouse button it injects. The polling thread injects through it.
-class HeldInputTracker final : public Platform {
+class HeldInputTracker final : public ForwardingPlatform {
   public:
-    HeldInputTracker(Platform& inner, HeldInput& held) : inner_(inner), held_(held) {}
+    HeldInputTracker(Platform& inner, HeldInput& held) : ForwardingPlatform(inner), held_(held) {}
 
     void injectKeyboard(const KeyboardRecord& record) override;
     void injectMouse(const MouseRecord& record) override;
 
-    void sleepMs(uint32_t milliseconds) override { inner_.sleepMs(milliseconds); }
-    ScreenPoint cursorPosition() override { return inner_.cursorPosition(); }
-    void setCursorPosition(ScreenPoint point) override { inner_.setCursorPosition(point); }
-    ScreenRect desktopClientRect() override { return inner_.desktopClientRect(); }
-    uint32_t doubleClickTime() override { return inner_.doubleClickTime(); }
-    uint32_t mapVirtualKeyToScanCode(uint32_t virtualKey) override {
-        return inner_.mapVirtualKeyToScanCode(virtualKey);
-    }
-    uint32_t mapScanCodeToVirtualKey(uint32_t scanCode) override {
-        return inner_.mapScanCodeToVirtualKey(scanCode);
-    }
-    uint32_t oemKeyScan(uint8_t oemCharacter) override { return inner_.oemKeyScan(oemCharacter); }
-    void shellOpen(const char* path) override { inner_.shellOpen(path); }
-    MessageBoxAnswer messageBox(const char* text, const char* caption,
-                                MessageBoxKind kind) override {
-        return inner_.messageBox(text, caption, kind);
-    }
-
   private:
-    Platform& inner_;
     HeldInput& held_;
 };
 

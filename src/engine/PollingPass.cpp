@@ -16,6 +16,10 @@ void serveStringWindow(PollingContext& context) {
     TextInputContext text{engine.textInput, context.textInputView, context.keys, context.platform};
     if (serveTextInput(learning, text, engine.stringBlock) == TextInputOutcome::kClosed) {
         endTextInput(engine);
+        // The press that closed the window is its only effect: the block
+        // that resumes mapping must not see it as new.
+        EvaluationContext evaluation{state.config, state.devices, context.source, context.executor};
+        takeButtonsAsRemembered(evaluation, engine.stringBlock);
     }
 }
 
@@ -48,11 +52,30 @@ void mapDevices(PollingContext& context) {
     }
 }
 
+// Whatever the mapping held down comes up while it stands still, so no key
+// stays down in the system for the user's edits or for another record.
+// The blocks keep their memory: a control let go meanwhile gets its release
+// later, and a release of a key already up does no harm. A latched click
+// starts afresh.
+void letGoOfEverything(PollingContext& context) {
+    EngineState& engine = context.state.engine;
+    releaseHeldInput(engine.heldInput, context.platform);
+    engine.leftToggle = 0;
+    engine.middleToggle = 0;
+    engine.rightToggle = 0;
+}
+
 }  // namespace
 
 void pollingPass(PollingContext& context) {
     AppState& state = context.state;
     EngineState& engine = state.engine;
+    if (engine.pauseRequests.load() > 0) {
+        letGoOfEverything(context);
+        engine.paused = 1;
+        context.platform.sleepMs(kPausePassMs);
+        return;
+    }
     // Only the engine's two windows get messages on this thread; with
     // neither open there is nothing to hand out, and asking would cost a
     // call into the system in every pass.
@@ -66,6 +89,7 @@ void pollingPass(PollingContext& context) {
     if (state.configWindow.load() == kNoWindow && engine.stringWindow == kNoWindow) {
         mapDevices(context);
     } else {
+        letGoOfEverything(context);
         context.platform.sleepMs(kIdlePassMs);
     }
 }

@@ -20,6 +20,8 @@ namespace tarvik {
 constexpr uint32_t kTriggerWaitMs = 10;
 // Length of a pass while the configuration or the text-input window is open.
 constexpr uint32_t kIdlePassMs = 200;
+// Length of a pass while the user-interface thread holds the mapping still.
+constexpr uint32_t kPausePassMs = 5;
 
 // What the thread itself provides around the pass.
 class PollingHost {

@@ -15,6 +15,11 @@ constexpr int kAbout = 101;
 constexpr int kConfig = 102;
 constexpr int kProgram = 2000;
 constexpr int kFirstConfigFile = 2001;  // + row of the configuration file list
+
+// The commands that replace the record: the mapping stands still for them.
+constexpr bool loadsConfiguration(int id) {
+    return id >= kFirstConfigFile && id < kFirstConfigFile + kMaxCfgFiles;
+}
 }  // namespace TrayCommand
 
 struct TrayMenuItem {

@@ -113,6 +113,21 @@ TEST_F(HeldInputRelease, ModifiersGoUpAfterTheKeysTheyModify) {
                                  "key vk=11 scan=1D flags=2"}));
 }
 
+TEST_F(HeldInputRelease, LeftAndRightKeysOfOneModifierAreBothLetGo) {
+    ControlEntry& e = block().entries[1];
+    keys(e, {0x41});
+    e.withShift = 1;  // the left SHIFT, scan 2A
+    ControlEntry& right = block().entries[2];
+    keys(right, {0x10, 0x11});
+    right.scanCodes[0] = 0x36;   // right SHIFT
+    right.scanCodes[1] = 0x11D;  // right CTRL, extended
+    pad().buttons[0] = kButtonPressed;
+    pad().buttons[1] = kButtonPressed;
+    evaluate();
+    EXPECT_EQ(releaseAll(), (Log{"key vk=41 scan=41 flags=2", "key vk=10 scan=2A flags=2",
+                                 "key vk=10 scan=36 flags=2", "key vk=11 scan=1D flags=3"}));
+}
+
 TEST_F(HeldInputRelease, ExtendedKeysAreLetGoAsExtended) {
     ControlEntry& e = block().entries[1];
     keys(e, {0x25});

@@ -55,7 +55,8 @@ class PollingPass : public ::testing::Test {
     LoggingHost host{log};
     LoggingViews views{log};
     NullLearningView learningView;
-    SyntheticInput input{platform, app->engine, app->devices};
+    HeldInputTracker tracker{platform, app->engine.heldInput};
+    SyntheticInput input{tracker, app->engine, app->devices};
     testing::RecordingEngineWindows windows{log, app->functionKeys};
     ActionExecution actions{
         ActionContext{input, app->engine, app->functionKeys, app->devices, platform, windows}};
@@ -210,6 +211,48 @@ TEST_F(PollingPass, OpenConfigurationWindowIdlesAndMappingCatchesUpAfterwards) {
     EXPECT_EQ(actionsOf(pass()), (Log{"release 0:1", "press 0:2"}));
 }
 
+TEST_F(PollingPass, WindowThatStopsTheMappingLetsGoOfWhatItHeld) {
+    typeKey(entry(0, 1), 0x41);
+    press(0, 0);
+    EXPECT_EQ(only(pass(true), "key"), Log{"key vk=41 scan=10 flags=0"});
+
+    app->configWindow = 0x1234;
+    EXPECT_EQ(pass(true), (Log{"key vk=41 scan=10 flags=2", "sleep 200"}));
+    EXPECT_EQ(pass(true), Log{"sleep 200"});
+    // The block still remembers the button: let go meanwhile, it gets its
+    // release, a key-up of a key already up.
+    press(0, 0, false);
+    app->configWindow = kNoWindow;
+    EXPECT_EQ(only(pass(true), "key"), Log{"key vk=41 scan=10 flags=2"});
+}
+
+TEST_F(PollingPass, PauseLetsGoOfEverythingAndEvaluatesNothingUntilWithdrawn) {
+    typeKey(entry(0, 1), 0x41);
+    app->config.blocks[0].entries[2].mouseAction = 1;
+    app->config.blocks[0].entries[2].mouseActionCode = kLeftClick;
+    app->config.blocks[0].entries[2].toggleLock = 1;
+    press(0, 0);
+    press(0, 1);
+    pass(true);
+    press(0, 1, false);  // the latch holds the left button from here
+    pass(true);
+
+    app->engine.pauseRequests = 1;
+    EXPECT_EQ(pass(true),
+              (Log{"key vk=41 scan=10 flags=2", "mouse flags=4 dx=0 dy=0 data=0", "sleep 5"}));
+    EXPECT_EQ(app->engine.paused.load(), 1);
+    press(0, 2);
+    EXPECT_EQ(pass(true), Log{"sleep 5"});
+
+    // The latch starts afresh: its next click holds again.
+    app->engine.pauseRequests = 0;
+    press(0, 2, false);
+    press(0, 1);
+    pass(true);
+    press(0, 1, false);
+    EXPECT_EQ(only(pass(true), "mouse"), Log{"mouse flags=2 dx=0 dy=0 data=0"});
+}
+
 TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
     class StoppingHost : public PollingHost {
       public:
@@ -291,11 +334,13 @@ TEST_F(PollingPass, OpenTextInputWindowIsServedInsteadOfMappingUntilItsExit) {
     const Log exit = pass(true);
     EXPECT_EQ(only(exit, "destroy").size(), 1u);
     EXPECT_EQ(app->engine.stringWindow, kNoWindow);
-    // The closing pass maps at once, so the exit button's own entry fires
-    // as well: its block last saw it released.
+    // The closing pass maps at once, but the exit button's own entry fires
+    // neither then nor when it is let go.
     EXPECT_EQ(only(exit, "wait"), Log{"wait 10"});
     EXPECT_EQ(only(exit, "sleep").front(), "sleep 500");
-    EXPECT_EQ(only(exit, "key"), Log{"key vk=41 scan=10 flags=0"});
+    EXPECT_EQ(only(exit, "key"), Log{});
+    press(0, 2, false);
+    EXPECT_EQ(only(pass(true), "key"), Log{"key vk=41 scan=10 flags=2"});
 }
 
 TEST_F(PollingPass, WhileTheTextInputWindowIsOpenHeldButtonsInjectNothing) {

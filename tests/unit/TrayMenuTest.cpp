@@ -7,6 +7,7 @@
 #include "fakes/ConfigFileRig.h"
 #include "fakes/RecordingLauncher.h"
 #include "fakes/TempDirectory.h"
+#include "shell/LetGoEvents.h"
 #include "shell/TrayMenu.h"
 
 namespace tarvik {
@@ -143,6 +144,16 @@ TEST_F(TrayCommands, UnknownIdsAndRowsPastTheListDoNothing) {
     EXPECT_TRUE(log.empty());
     EXPECT_TRUE(rig.platform.log.empty());
     EXPECT_STREQ(rig.config->header.autostartPath, "C:\\now\\now.exe");
+}
+
+TEST(LetGoEvents, SuspendLockAndSwitchingAwayLetGoOfHeldInputResumeAndUnlockDoNot) {
+    // PBT_APMSUSPEND; not PBT_APMQUERYSUSPEND 0, PBT_APMRESUMESUSPEND 7,
+    // PBT_APMRESUMEAUTOMATIC 18.
+    EXPECT_TRUE(powerEventLetsGo(4));
+    for (uintptr_t event : {0u, 7u, 10u, 18u}) EXPECT_FALSE(powerEventLetsGo(event)) << event;
+    // Lock, console and remote disconnect; not the connects, logon or unlock.
+    for (uintptr_t change : {2u, 4u, 7u}) EXPECT_TRUE(sessionChangeLetsGo(change)) << change;
+    for (uintptr_t change : {1u, 3u, 5u, 8u}) EXPECT_FALSE(sessionChangeLetsGo(change)) << change;
 }
 
 }  // namespace

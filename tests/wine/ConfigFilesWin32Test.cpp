@@ -53,7 +53,7 @@ TEST(ConfigFilesWin32, SaveAndLoadRoundTripThroughTheSystemFileCalls) {
     TempDirectory dir;
     Win32Rig rig;
     MessageBoxAnswerer answerer;
-    rig.devices->lastDeviceIndex = 3;
+    rig.devices->deviceCount = 3;
     fillWithNoise(*rig.config, 1);
     saveConfiguration(rig.context, "round.cfg");
     const std::vector<char> file = readBytes("round.cfg");
@@ -87,7 +87,7 @@ TEST(ConfigFilesWin32, OverwriteQuestionIsAskedAndAnsweredInARealMessageBox) {
         saveConfiguration(rig.context, "mine.cfg");
         EXPECT_EQ(answerer.seen().size(), 1u);
     }
-    EXPECT_EQ(readBytes("mine.cfg").size(), kShortFileLength);
+    EXPECT_EQ(readBytes("mine.cfg").size(), kLongFileLength);  // two joysticks and the mouse
     EXPECT_EQ(dir.names(), std::vector<std::string>{"mine.cfg"});
 }
 

@@ -15,7 +15,7 @@ namespace vc {
 // programs each drive their own; without it the default name is used.
 constexpr const char* kNameVariable = "TARVIK_VIRTUAL_CONTROLLER";
 constexpr const char* kDefaultName = "TarvikVirtualController";
-constexpr uint32_t kMagic = 0x54564331;  // "TVC1"
+constexpr uint32_t kMagic = 0x54564332;  // "TVC2"
 
 constexpr int kMaxControllers = 8;
 constexpr int kAxes = 8;  // X, Y, Z, Rx, Ry, Rz, slider 0, slider 1
@@ -54,8 +54,9 @@ struct DeviceSetup {
     uint32_t acquireLost;     // so many coming Acquire calls report lost input
     uint32_t stateLost;       // so many coming GetDeviceState calls report lost input
     int32_t pollSuccess;      // what a good Poll returns: 0, or 1 for "no polling needed"
+    uint32_t unplugged;       // non-zero: Acquire, Poll and GetDeviceState report DIERR_UNPLUGGED
 };
-static_assert(sizeof(DeviceSetup) == 116);
+static_assert(sizeof(DeviceSetup) == 120);
 
 // The device's current input. Controller axes are positions from -1000
 // (left, up) to +1000, reported in whatever range the program set. The
@@ -121,9 +122,9 @@ struct Block {
     Device mouse;
 };
 static_assert(offsetof(Block, controllers) == 40);
-static_assert(sizeof(Device) == 456);
-static_assert(offsetof(Device, calls) == 304);
-static_assert(sizeof(Block) == 40 + 9 * 456);
+static_assert(sizeof(Device) == 464);
+static_assert(offsetof(Device, calls) == 312);
+static_assert(sizeof(Block) == 40 + 9 * 464);
 
 // Mouse motion is added by one process and taken by another.
 inline void addMotion(int32_t& motion, int32_t amount) {

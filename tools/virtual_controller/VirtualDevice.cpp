@@ -256,6 +256,7 @@ HRESULT VirtualDevice::SetCooperativeLevel(HWND window, DWORD flags) {
 
 HRESULT VirtualDevice::Acquire() {
     ++device_.calls.acquire;
+    if (device_.setup.unplugged != 0) return DIERR_UNPLUGGED;
     if (format_ == kNoFormat) return DIERR_INVALIDPARAM;
     if (device_.setup.acquireLost > 0) {
         --device_.setup.acquireLost;
@@ -275,6 +276,10 @@ HRESULT VirtualDevice::Unacquire() {
 
 HRESULT VirtualDevice::Poll() {
     ++device_.calls.poll;
+    if (device_.setup.unplugged != 0) {
+        acquired_ = false;
+        return DIERR_UNPLUGGED;
+    }
     if (!acquired_) return DIERR_NOTACQUIRED;
     if (device_.setup.pollLost > 0) {
         --device_.setup.pollLost;
@@ -289,6 +294,10 @@ HRESULT VirtualDevice::GetDeviceState(DWORD size, LPVOID data) {
     ++calls.getDeviceState;
     calls.lastStateSize = size;
     if (data == nullptr || format_ == kNoFormat || size != stateSize_) return DIERR_INVALIDPARAM;
+    if (device_.setup.unplugged != 0) {
+        acquired_ = false;
+        return DIERR_UNPLUGGED;
+    }
     if (!acquired_) return DIERR_NOTACQUIRED;
     if (device_.setup.stateLost > 0) {
         --device_.setup.stateLost;

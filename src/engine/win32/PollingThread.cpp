@@ -3,6 +3,7 @@
 #include "engine/ActionExecution.h"
 #include "engine/HeldInput.h"
 #include "engine/PollingPass.h"
+#include "engine/StoppablePlatform.h"
 #include "engine/SyntheticInput.h"
 #include "engine/win32/Win32EngineWindows.h"
 #include "input/win32/DeviceLayer.h"
@@ -18,8 +19,18 @@ class Win32PollingHost final : public PollingHost {
   public:
     explicit Win32PollingHost(HANDLE trigger) : trigger_(trigger) {}
 
-    // Without the event (its creation failed) the wait returns at once.
-    void waitForTrigger(uint32_t timeoutMs) override { WaitForSingleObject(trigger_, timeoutMs); }
+    // A pass never runs without its pause, whatever became of the event:
+    // another program may end one wait early by signalling it, but an event
+    // left signalled for good (a manual-reset one of the same name) is
+    // reset, and a wait that fails is made up by sleeping.
+    void waitForTrigger(uint32_t timeoutMs) override {
+        const DWORD result = WaitForSingleObject(trigger_, timeoutMs);
+        if (result == WAIT_OBJECT_0) {
+            ResetEvent(trigger_);
+        } else if (result != WAIT_TIMEOUT) {
+            Sleep(timeoutMs);
+        }
+    }
 
     // The text-input and function-key windows belong to this thread; it has
     // no message loop, so their messages are handled here once a pass.
@@ -44,10 +55,14 @@ void bindPollingThread(const PollingThreadBinding& newBinding) {
 DWORD WINAPI PollingThread(LPVOID) {
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
     HANDLE trigger = CreateEventA(nullptr, FALSE, FALSE, "trigger");
+    // The name taken by another kind of object, or refused to this process:
+    // an event of its own still paces the passes.
+    if (trigger == nullptr) trigger = CreateEventA(nullptr, FALSE, FALSE, nullptr);
 
     AppState& state = *binding.state;
     Win32Platform system;
-    HeldInputTracker platform(system, state.engine.heldInput);
+    HeldInputTracker tracker(system, state.engine.heldInput);
+    StoppablePlatform platform(tracker, state.runFlag);
     SyntheticInput input(platform, state.engine, state.devices);
     Win32EngineWindows windows;
     ActionExecution executor(

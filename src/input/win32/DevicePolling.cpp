@@ -1,14 +1,13 @@
 #include "input/AcquireRetry.h"
 #include "input/MouseFolding.h"
+#include "input/PollFailures.h"
 #include "input/win32/DeviceLayer.h"
 
 namespace tarvik {
 
-int32_t pollJoystick(DeviceTable& table, DirectInputTables& directInput, int slot) {
-    if (slot < 0 || slot >= kDeviceSlots) return 0;
-    IDirectInputDevice8A* device = directInput.devices[slot];
-    if (device == nullptr) return 0;
+namespace {
 
+HRESULT readJoystick(IDirectInputDevice8A* device, DeviceState& row) {
     HRESULT result = device->Poll();
     if (FAILED(result)) {
         result = acquireRetrying([device] { return device->Acquire(); }, kJoystickAcquireRetries);
@@ -20,15 +19,11 @@ int32_t pollJoystick(DeviceTable& table, DirectInputTables& directInput, int slo
     DeviceState fresh;
     result = device->GetDeviceState(sizeof(DeviceState), &fresh);
     if (FAILED(result)) return result;
-    table.states[slot] = fresh;
+    row = fresh;
     return 0;
 }
 
-int32_t pollMouse(DeviceTable& table, DirectInputTables& directInput) {
-    IDirectInputDevice8A* mouse = directInput.mouse;
-    if (mouse == nullptr) return 0;
-
-    MouseState& state = directInput.mouseState;
+HRESULT readMouse(IDirectInputDevice8A* mouse, MouseState& state) {
     state = MouseState{};
     HRESULT result = mouse->GetDeviceState(sizeof(MouseState), &state);
     if (FAILED(result)) {
@@ -38,10 +33,38 @@ int32_t pollMouse(DeviceTable& table, DirectInputTables& directInput) {
         result = mouse->GetDeviceState(sizeof(MouseState), &state);
         if (FAILED(result)) return result;
     }
-    const int slot = table.mouseSlot();
-    if (slot < 0 || slot >= kDeviceSlots) return 0;
-    foldMouseState(state, table.states[slot]);
     return 0;
+}
+
+}  // namespace
+
+int32_t pollJoystick(DeviceTable& table, DirectInputTables& directInput, int slot) {
+    if (slot < 0 || slot >= kDeviceSlots) return 0;
+    IDirectInputDevice8A* device = directInput.devices[slot];
+    if (device == nullptr) return 0;
+
+    const HRESULT result = readJoystick(device, table.states[slot]);
+    // Both slots of a joystick read the same device.
+    if (silentAfterRead(result, directInput.failedReads[slot & ~1])) restState(table.states[slot]);
+    return result;
+}
+
+int32_t pollMouse(DeviceTable& table, DirectInputTables& directInput) {
+    IDirectInputDevice8A* mouse = directInput.mouse;
+    if (mouse == nullptr) return 0;
+
+    MouseState& state = directInput.mouseState;
+    const HRESULT result = readMouse(mouse, state);
+    if (FAILED(result)) {
+        if (!silentAfterRead(result, directInput.mouseFailedReads)) return result;
+        state = MouseState{};
+    } else {
+        directInput.mouseFailedReads = 0;
+    }
+    const int slot = table.mouseSlot();
+    if (slot < 0 || slot >= kDeviceSlots) return result;
+    foldMouseState(state, table.states[slot]);
+    return result;
 }
 
 }  // namespace tarvik

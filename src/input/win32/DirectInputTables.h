@@ -3,6 +3,7 @@
 // DeviceTable the engine reads. One instance lives for the whole process.
 
 #include <cstddef>
+#include <cstdint>
 
 #include "input/DeviceState.h"
 #include "input/MouseFolding.h"
@@ -19,6 +20,9 @@ struct DirectInputTables {
     DIDEVCAPS capabilities[kDeviceSlots];          // axis, button and hat counts
     IDirectInputDevice8A* mouse;
     MouseState mouseState;
+    // Failed reads in a row, by the joystick's first slot, and the mouse's.
+    uint8_t failedReads[kDeviceSlots];
+    uint8_t mouseFailedReads;
 };
 
 static_assert(sizeof(DIDEVICEINSTANCEA) == 580);

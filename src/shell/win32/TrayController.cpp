@@ -1,5 +1,9 @@
 #include "shell/win32/TrayController.h"
 
+#include <wtsapi32.h>
+
+#include "engine/win32/MappingPause.h"
+#include "shell/LetGoEvents.h"
 #include "shell/TrayMenu.h"
 #include "shell/VersionString.h"
 #include "shell/win32/TrayIcon.h"
@@ -42,7 +46,20 @@ class Win32TrayActions final : public TrayActions {
 void runCommand(int id) {
     Win32TrayActions actions;
     TrayCommandContext context{*bound.files, *bound.launcher, actions};
+    if (TrayCommand::loadsConfiguration(id)) {
+        // The polling thread must neither evaluate a half-loaded record nor
+        // keep down what the old one pressed.
+        MappingPause pause(bound.state->engine, bound.state->runFlag);
+        runTrayCommand(context, id);
+        return;
+    }
     runTrayCommand(context, id);
+}
+
+// Lets go of everything held before the handler returns; the system waits
+// for the answer to a suspend.
+void letGoOfHeldInput() {
+    MappingPause pause(bound.state->engine, bound.state->runFlag);
 }
 
 void showMenu(HWND window) {
@@ -108,8 +125,11 @@ LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LP
     switch (message) {
         case WM_CREATE:
             SetTimer(window, kFollowTimer, kFollowPeriodMs, nullptr);
+            // Locking and switching users arrive as WM_WTSSESSION_CHANGE.
+            WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
             break;
         case WM_DESTROY:
+            WTSUnRegisterSessionNotification(window);
             PostQuitMessage(0);
             break;
         case WM_TIMER:
@@ -120,6 +140,12 @@ LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LP
             break;
         case kTrayMessage:
             trayIconMessage(window, wParam, lParam);
+            break;
+        case WM_POWERBROADCAST:
+            if (powerEventLetsGo(wParam)) letGoOfHeldInput();
+            break;
+        case WM_WTSSESSION_CHANGE:
+            if (sessionChangeLetsGo(wParam)) letGoOfHeldInput();
             break;
         default:
             break;

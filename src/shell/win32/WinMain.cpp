@@ -19,6 +19,7 @@
 #include "shell/StartConfiguration.h"
 #include "shell/VersionString.h"
 #include "shell/win32/ShellHandles.h"
+#include "shell/win32/TimerResolution.h"
 #include "shell/win32/TrayController.h"
 #include "shell/win32/TrayIcon.h"
 #include "shell/win32/Win32ProgramLauncher.h"
@@ -137,6 +138,9 @@ int run(HINSTANCE instance, const char* commandLine) {
         return 0;
     }
 
+    // Before the first pass, until after the polling thread has ended.
+    const FineTimerResolution fineTimer;
+
     InitCommonControls();
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     shell.backgroundPen = CreatePen(PS_SOLID, 1, face);
@@ -194,7 +198,11 @@ int run(HINSTANCE instance, const char* commandLine) {
         PollingThreadBinding{&state, &directInput, &textInputView, &selectorView, &learningView});
     state.runFlag = 1;
     pollingThread = CreateThread(nullptr, 0, PollingThread, nullptr, 0, nullptr);
-    if (pollingThread == nullptr) showError("could not create thread");
+    if (pollingThread == nullptr) {
+        // Nobody to wait for when the mapping is to stand still.
+        state.runFlag = 0;
+        showError("could not create thread");
+    }
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

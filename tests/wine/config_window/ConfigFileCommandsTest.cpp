@@ -39,7 +39,7 @@ TEST_F(ConfigFileCommandsTest, SaveThenLoadThroughTheDialogs) {
         EXPECT_EQ(answer.fileTypes(), (std::vector<std::string>{"cfg files ", "all files "}));
     }
     const std::vector<char> saved = fileBytes(path);
-    ASSERT_EQ(saved.size(), kShortFileLength);  // two joysticks: four blocks
+    ASSERT_EQ(saved.size(), kLongFileLength);  // two joysticks and the mouse: five blocks
     EXPECT_EQ(std::memcmp(saved.data(), &state->config, saved.size()), 0);
 
     std::strcpy(state->config.header.name, "changed");

@@ -114,6 +114,24 @@ TEST_F(Polling, FailedStateReadKeepsTheRow) {
     EXPECT_EQ(table->states[0].axes[0], 300);
 }
 
+TEST_F(Polling, ThreeFailedReadsInARowReadAsRestUntilTheDeviceAnswers) {
+    client().setButton(0, 2, true);
+    client().setAxis(0, 0, 700);
+    client().setHat(0, 0, 9000);
+    ASSERT_EQ(poll(0), 0);
+    const DeviceState kept = table->states[0];
+    controller(0).setup.stateLost = 3;
+    EXPECT_EQ(poll(0), DIERR_INPUTLOST);
+    EXPECT_EQ(poll(0), DIERR_INPUTLOST);
+    EXPECT_TRUE(rowIs(0, kept));
+    EXPECT_EQ(poll(0), DIERR_INPUTLOST);
+    DeviceState rest{};
+    for (uint32_t& pov : rest.pov) pov = kPovCentred;
+    EXPECT_TRUE(rowIs(0, rest));
+    EXPECT_EQ(poll(0), 0);
+    EXPECT_TRUE(rowIs(0, kept));
+}
+
 TEST_F(Polling, SlotsWithoutAJoystickReadNothing) {
     const DeviceState mouseRow = table->states[4];
     EXPECT_EQ(poll(4), 0);  // the mouse's slot

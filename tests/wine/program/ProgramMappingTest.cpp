@@ -1,6 +1,9 @@
 // What the running program types: a focused window of this test receives the
 // keys while the test moves the virtual controller.
 
+#include <windows.h>
+#include <wtsapi32.h>
+
 #include "ProgramRig.h"
 
 namespace tarvik::testing {
@@ -137,6 +140,154 @@ TEST_F(ProgramMapping, OpenConfigurationWindowPausesTheMapping) {
     click(0, 0);
     ASSERT_TRUE(probe.waitForKeys(2));
     EXPECT_EQ(probe.keys(), (Keys{"+C", "-C"}));
+    exitThroughTray(tarvik, window);
+}
+
+// Every key event injected into the system, whichever window has the focus,
+// seen through a low-level hook while this thread pumps its messages.
+class InjectedKeys {
+  public:
+    InjectedKeys() {
+        seen().clear();
+        hook_ = SetWindowsHookExA(WH_KEYBOARD_LL, record, GetModuleHandleA(nullptr), 0);
+    }
+    ~InjectedKeys() {
+        if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+    }
+    bool installed() const { return hook_ != nullptr; }
+    static Keys& seen() {
+        static Keys keys;
+        return keys;
+    }
+
+  private:
+    static LRESULT CALLBACK record(int code, WPARAM message, LPARAM data) {
+        const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
+        if (code == HC_ACTION && (key->flags & LLKHF_INJECTED) != 0) {
+            const bool up = message == WM_KEYUP || message == WM_SYSKEYUP;
+            seen().push_back(std::string(up ? "-" : "+") + static_cast<char>(key->vkCode));
+        }
+        return CallNextHookEx(nullptr, code, message, data);
+    }
+
+    HHOOK hook_ = nullptr;
+};
+
+TEST_F(ProgramMapping, KeyHeldWhenTheConfigurationWindowOpensComesUpAtOnce) {
+    auto config = demo::newConfiguration();
+    demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {'K'});
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    // The window takes the focus from the probe, and Wine then takes the
+    // key state afresh from the display: only a hook sees the key-up.
+    InjectedKeys injected;
+    ASSERT_TRUE(injected.installed());
+
+    setButton(0, 0, true);
+    ASSERT_TRUE(pumpUntil([] { return InjectedKeys::seen().size() == 1; }, 3000));
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(102, 0), 0);
+    EXPECT_TRUE(pumpUntil([] { return InjectedKeys::seen().size() == 2; }, 3000));
+    EXPECT_NE(windowOfProcess(tarvik.id(), "JoyConfig"), nullptr);
+    pumpFor(300);
+    EXPECT_EQ(InjectedKeys::seen(), (Keys{"+K", "-K"}));
+    setButton(0, 0, false);
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramMapping, KeyHeldOnAnUnpluggedControllerComesUpAndReturnsWithIt) {
+    auto config = demo::newConfiguration();
+    demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {'U'});
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    setButton(0, 0, true);
+    ASSERT_TRUE(probe.waitForKeys(1));
+    block().controllers[0].setup.unplugged = 1;
+    EXPECT_TRUE(probe.waitForKeys(2, 1000));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+U", "-U"}));
+    // Back again with the button still held: its real state counts.
+    block().controllers[0].setup.unplugged = 0;
+    EXPECT_TRUE(probe.waitForKeys(3));
+    EXPECT_EQ(probe.keys(), (Keys{"+U", "-U", "+U"}));
+    setButton(0, 0, false);
+    EXPECT_TRUE(probe.waitForKeys(4));
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramMapping, SuspendAndLockLetGoOfHeldKeys) {
+    auto config = demo::newConfiguration();
+    demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {'S'});
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    setButton(0, 0, true);
+    ASSERT_TRUE(probe.waitForKeys(1));
+    // What the system sends to every top-level window.
+    SendMessageA(window, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    EXPECT_TRUE(probe.waitForKeys(2, 1000));
+    // Mapping goes on: the let-go is seen, then a new press.
+    setButton(0, 0, false);
+    ASSERT_TRUE(probe.waitForKeys(3));
+    setButton(0, 0, true);
+    ASSERT_TRUE(probe.waitForKeys(4));
+    SendMessageA(window, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
+    EXPECT_TRUE(probe.waitForKeys(5, 1000));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+S", "-S", "-S", "+S", "-S"}));
+    setButton(0, 0, false);
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramMapping, ExitEndsALongAutoRepeatingSequenceAndLetsGoOfItsKey) {
+    auto config = demo::newConfiguration();
+    ControlEntry& entry = config->blocks[0].entries[EntryIndex::button(0)];
+    demo::holdKeys(entry, {'L', 'O', 'N', 'G'});
+    entry.delayMs = 2000;  // about 16 s for one press and its release
+    entry.autoRepeat = 1;
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    setButton(0, 0, true);
+    ASSERT_TRUE(probe.waitForKeys(1));
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(100, 0), 0);
+    EXPECT_EQ(tarvik.waitForExit(2000), 0u);
+    setButton(0, 0, false);
+    ASSERT_TRUE(probe.waitForKeys(2, 1000));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+L", "-L"}));
+}
+
+TEST_F(ProgramMapping, TriggerEventLeftSignalledStillPacesThePasses) {
+    // Another program holds "trigger" as a manual-reset event.
+    HANDLE trigger = CreateEventA(nullptr, TRUE, FALSE, "trigger");
+    ASSERT_NE(trigger, nullptr);
+    writeConfig("tarvik7.cfg", *demo::newConfiguration());
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    pumpFor(300);
+
+    const uint32_t& reads = block().controllers[0].calls.getDeviceState;
+    auto readsOver500Ms = [&] {
+        const uint32_t before = reads;
+        pumpFor(500);
+        return reads - before;
+    };
+    const uint32_t paced = readsOver500Ms();
+    SetEvent(trigger);  // and left so
+    const uint32_t leftSignalled = readsOver500Ms();
+    EXPECT_LE(leftSignalled, paced + paced / 2 + 5)
+        << paced << " reads paced, " << leftSignalled << " left signalled";
+    CloseHandle(trigger);
     exitThroughTray(tarvik, window);
 }
 

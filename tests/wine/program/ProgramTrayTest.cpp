@@ -1,7 +1,11 @@
 // The tray icon and the commands of its menu, sent as WM_COMMAND to the
 // hidden controller window the way the menu sends them.
 
+#include <cstdio>
+#include <cstring>
+
 #include "ProgramRig.h"
+#include "config/Thresholds.h"
 
 namespace tarvik::testing {
 namespace {
@@ -73,6 +77,81 @@ TEST_F(ProgramTray, LoadingAListedFileHonoursItsAutostart) {
     ASSERT_TRUE(probe.waitForKeys(2));
     EXPECT_EQ(probe.keys(), (Keys{"+A", "-A"}));
     exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramTray, KeyHeldThroughALoadComesUpBeforeTheNewRecordMaps) {
+    auto old = demo::newConfiguration();
+    demo::holdKeys(old->blocks[0].entries[EntryIndex::button(0)], {'O'});
+    writeConfig("tarvik7.cfg", *old);
+    auto next = demo::newConfiguration();
+    demo::holdKeys(next->blocks[0].entries[EntryIndex::button(0)], {'N'});
+    writeConfig("next.cfg", *next);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    setButton(0, 0, true);
+    ASSERT_TRUE(probe.waitForKeys(1));
+    const int row = listRow(scratch, "next.cfg");
+    ASSERT_GE(row, 0);
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(2001 + row, 0), 0);
+    // The new record's block has never seen the button: it presses anew.
+    ASSERT_TRUE(probe.waitForKeys(3));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+O", "-O", "+N"}));
+    setButton(0, 0, false);
+    ASSERT_TRUE(probe.waitForKeys(4));
+    EXPECT_EQ(probe.keys().back(), "-N");
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramTray, SaveFromTheWindowKeepsTheMouseBlockWithTwoPads) {
+    for (int pads : {1, 2}) {
+        SCOPED_TRACE(pads);
+        vc::fillDemo(block());
+        if (pads == 2) addPad();
+        const int mouseBlock = 2 * pads;
+        auto config = typing("d");
+        demo::typeText(config->blocks[mouseBlock].entries[EntryIndex::button(1)], "mouse");
+        recomputeThresholds(*config);  // as the program holds it after loading
+        writeConfig("tarvik7.cfg", *config);
+        TarvikProcess tarvik;
+        HWND window = startMapping(tarvik);
+        ASSERT_NE(window, nullptr);
+
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(102, 0), 0);
+        HWND configWindow = nullptr;
+        ASSERT_TRUE(pumpUntil(
+            [&] { return (configWindow = windowOfProcess(tarvik.id(), "JoyConfig")) != nullptr; }));
+        PostMessageA(configWindow, WM_COMMAND, MAKEWPARAM(501, BN_CLICKED), 0);  // "save"
+        HWND dialog = nullptr;
+        ASSERT_TRUE(pumpUntil([&] { return (dialog = messageBoxOf(tarvik.id())) != nullptr; }));
+        pumpFor(200);  // the dialog fills its controls
+        const std::string saved = scratch.file("saved" + std::to_string(pads) + ".cfg");
+        HWND name = GetDlgItem(dialog, 0x47C);  // the file name box
+        if (name == nullptr) name = GetDlgItem(dialog, 0x480);
+        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(saved.c_str()));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+
+        const size_t expected = pads == 1 ? 480020 : 958548;
+        std::error_code error;
+        ASSERT_TRUE(pumpUntil([&] {
+            return std::filesystem::file_size(saved, error) == expected && !error;
+        })) << std::filesystem::file_size(saved, error)
+            << " bytes";
+        std::vector<char> file(expected);
+        std::FILE* in = std::fopen(saved.c_str(), "rb");
+        ASSERT_NE(in, nullptr);
+        ASSERT_EQ(std::fread(file.data(), 1, expected, in), expected);
+        std::fclose(in);
+        EXPECT_EQ(std::memcmp(file.data() + offsetof(Configuration, blocks) +
+                                  mouseBlock * sizeof(LayerBlock),
+                              &config->blocks[mouseBlock], sizeof(LayerBlock)),
+                  0);
+        PostMessageA(configWindow, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(pumpUntil([&] { return !IsWindow(configWindow); }));
+        exitThroughTray(tarvik, window);
+    }
 }
 
 TEST_F(ProgramTray, ProgramEntryStartsTheAutostartPath) {

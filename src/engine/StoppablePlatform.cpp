@@ -1,0 +1,39 @@
+#include "engine/StoppablePlatform.h"
+
+namespace tarvik {
+
+namespace {
+
+constexpr uint32_t kMouseReleases =
+    MouseFlags::kLeftUp | MouseFlags::kRightUp | MouseFlags::kMiddleUp;
+
+}  // namespace
+
+void StoppablePlatform::injectKeyboard(const KeyboardRecord& record) {
+    if (stopping() && (record.flags & KeyFlags::kKeyUp) == 0) return;
+    inner().injectKeyboard(record);
+}
+
+void StoppablePlatform::injectMouse(const MouseRecord& record) {
+    if (!stopping()) {
+        inner().injectMouse(record);
+        return;
+    }
+    // Only the button releases of the record go on: no press, no movement.
+    const uint32_t releases = record.flags & kMouseReleases;
+    if (releases != 0) inner().injectMouse(MouseRecord{0, 0, 0, releases});
+}
+
+void StoppablePlatform::sleepMs(uint32_t milliseconds) {
+    while (milliseconds > 0 && !stopping()) {
+        const uint32_t slice = milliseconds < kStopCheckMs ? milliseconds : kStopCheckMs;
+        inner().sleepMs(slice);
+        milliseconds -= slice;
+    }
+}
+
+void StoppablePlatform::shellOpen(const char* path) {
+    if (!stopping()) inner().shellOpen(path);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,34 @@
+#pragma once
+// The polling thread's way out to the system, cut short once runFlag is
+// cleared: a pass can take seconds when its entries type long sequences or
+// sleep long delays, and quitting must not wait for it. From then on every
+// sleep ends within a slice and nothing new is pressed; letting go still
+// passes, so whatever the cut action left down can come up.
+
+#include <atomic>
+#include <cstdint>
+
+#include "platform/ForwardingPlatform.h"
+
+namespace tarvik {
+
+// How long a sleep runs before it looks at the flag again.
+constexpr uint32_t kStopCheckMs = 10;
+
+class StoppablePlatform final : public ForwardingPlatform {
+  public:
+    StoppablePlatform(Platform& inner, const std::atomic<int>& runFlag)
+        : ForwardingPlatform(inner), runFlag_(runFlag) {}
+
+    void injectKeyboard(const KeyboardRecord& record) override;
+    void injectMouse(const MouseRecord& record) override;
+    void sleepMs(uint32_t milliseconds) override;
+    void shellOpen(const char* path) override;
+
+  private:
+    bool stopping() const { return runFlag_.load() == 0; }
+
+    const std::atomic<int>& runFlag_;
+};
+
+}  // namespace tarvik
