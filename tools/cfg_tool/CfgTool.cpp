@@ -211,17 +211,21 @@ int write(const char* textPath, const char* outPath) {
     }
     recomputeThresholds(*config);
 
-    // The save's length follows the devices present; stand in for the
-    // smallest machine whose save keeps every block the text uses.
+    // The save's length follows the joysticks present (it holds the blocks
+    // up to the mouse's, 2 * deviceCount, in steps of 0..3, 0..7 and all);
+    // stand in for the smallest machine whose save keeps every block the
+    // text uses.
     const int lastBlock = lastBlockInUse(*config);
     auto routines = std::make_unique<FileRoutines>();
-    routines->devices.lastDeviceIndex = lastBlock > 3 ? kBlockCount / 2 - 1 : 0;
+    const int joysticks = lastBlock <= 3 ? 0 : lastBlock <= 7 ? 2 : 4;
+    routines->devices.deviceCount = joysticks;
+    routines->devices.lastDeviceIndex = joysticks > 0 ? joysticks - 1 : 0;
     routines->files.requiredLength = sizeof(ConfigHeader) + (lastBlock + 1) * sizeof(LayerBlock);
     ConfigFileContext context = routines->context(*config);
     saveConfiguration(context, outPath);
     if (routines->files.tooShort) {
         return fail(outPath, "block " + std::to_string(lastBlock) +
-                                 " is in use, but a .cfg file holds only blocks 0..7");
+                                 " is in use, but the file written does not hold it");
     }
     if (!routines->platform.message.empty()) return fail(outPath, routines->platform.message);
     return kSuccess;
