@@ -392,6 +392,22 @@ class RunningProgram : public ::testing::Test {
         ASSERT_TRUE(demo::writeConfigFile(scratch.file(name).c_str(), config, true));
     }
 
+    // `name` from the demo record with button 1 of the first controller
+    // holding `key` down while it is pressed.
+    void writeHoldingConfig(const std::string& name, uint8_t key) {
+        auto config = demo::newConfiguration();
+        demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {key});
+        writeConfig(name, *config);
+    }
+
+    // Starts Tarvik as startMapping does and, once it maps, presses the
+    // button that writeHoldingConfig gave the key.
+    HWND startHolding(TarvikProcess& tarvik) {
+        HWND window = startMapping(tarvik);
+        if (window != nullptr) setButton(0, 0, true);
+        return window;
+    }
+
     // Starts Tarvik in the scratch directory and waits until it maps.
     HWND startMapping(TarvikProcess& tarvik, const std::string& arguments = "") {
         EXPECT_TRUE(tarvik.start(arguments, scratch.path()));
