@@ -26,11 +26,11 @@ struct EngineState {
     // on the user-interface thread.
     std::atomic<int32_t> noKeySentYet{1};
 
-    WindowHandle stringWindow = kNoWindow;
+    WindowHandle textInputWindow = kNoWindow;
     int32_t stringBlock = 0;
     TextInputState textInput;
 
-    WindowHandle fSelectWindow = kNoWindow;
+    WindowHandle selectorWindow = kNoWindow;
 
     // What the engine holds down, let go of when the mapping stops.
     HeldInput heldInput{};

@@ -16,22 +16,22 @@ class RecordingEngineWindows : public EngineWindows {
   public:
     RecordingEngineWindows() = default;
     RecordingEngineWindows(std::vector<std::string>& log, const FunctionKeyTable& functionKeys)
-        : stringHandle(0x51), fSelectHandle(0xF1), log_(&log), functionKeys_(&functionKeys) {}
+        : textInputHandle(0x51), selectorHandle(0xF1), log_(&log), functionKeys_(&functionKeys) {}
 
     // Handed out by the next openings; kNoWindow makes creation fail.
-    WindowHandle stringHandle = kNoWindow;
-    WindowHandle fSelectHandle = kNoWindow;
+    WindowHandle textInputHandle = kNoWindow;
+    WindowHandle selectorHandle = kNoWindow;
 
-    WindowHandle openStringWindow() override {
+    WindowHandle openTextInputWindow() override {
         if (log_ != nullptr) log_->push_back("open JoyString");
-        return stringHandle;
+        return textInputHandle;
     }
     // The real window reads the selected row while it is being created.
-    WindowHandle openFSelectWindow() override {
+    WindowHandle openSelectorWindow() override {
         if (log_ != nullptr) {
             log_->push_back("open JoyF row=" + std::to_string(functionKeys_->fSelectIndex));
         }
-        return fSelectHandle;
+        return selectorHandle;
     }
 
   private:

@@ -12,6 +12,7 @@
 #include "fakes/RecordingEngineWindows.h"
 #include "fakes/RecordingExecutor.h"
 #include "fakes/RecordingPlatform.h"
+#include "platform/ForwardingPlatform.h"
 
 namespace tarvik {
 namespace {
@@ -48,7 +49,7 @@ class LoggingViews : public TextInputView, public FunctionKeySelectorView {
 // into a recording platform; only the devices and the windows are fakes.
 class PollingPass : public ::testing::Test {
   protected:
-    std::unique_ptr<AppState> app = std::make_unique<AppState>();
+    std::unique_ptr<SharedState> app = std::make_unique<SharedState>();
     testing::RecordingPlatform platform;
     Log& log = platform.log;
     testing::RecordingDeviceSource source{log, "poll ", "poll mouse"};
@@ -56,7 +57,8 @@ class PollingPass : public ::testing::Test {
     LoggingViews views{log};
     NullLearningView learningView;
     HeldInputTracker tracker{platform, app->engine.heldInput};
-    SyntheticInput input{tracker, app->engine, app->devices};
+    ForwardingPlatform tracked{platform, tracker};
+    SyntheticInput input{tracked, app->engine, app->devices};
     testing::RecordingEngineWindows windows{log, app->functionKeys};
     ActionExecution actions{
         ActionContext{input, app->engine, app->functionKeys, app->devices, platform, windows}};
@@ -256,7 +258,7 @@ TEST_F(PollingPass, PauseLetsGoOfEverythingAndEvaluatesNothingUntilWithdrawn) {
 TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
     class StoppingHost : public PollingHost {
       public:
-        explicit StoppingHost(AppState& app) : app_(app) {}
+        explicit StoppingHost(SharedState& app) : app_(app) {}
         int passes = 0;
         void waitForTrigger(uint32_t) override {
             if (++passes == 3) app_.runFlag = 0;
@@ -264,7 +266,7 @@ TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
         void dispatchWindowMessages() override {}
 
       private:
-        AppState& app_;
+        SharedState& app_;
     } stopping{*app};
     PollingContext context{*app,  source, loggingExecutor, input,   platform,
                            views, views,  learningView,    stopping};
@@ -294,7 +296,7 @@ TEST_F(PollingPass, FunctionKeySelectorTypesTheThirdKeyAboutHalfASecondAfterThre
     platform.totalSleptMs = 0;
     Log closing;
     int passes = 0;
-    while (app->engine.fSelectWindow != kNoWindow && passes < 20) {
+    while (app->engine.selectorWindow != kNoWindow && passes < 20) {
         closing = pass(true);
         ++passes;
     }
@@ -314,7 +316,7 @@ TEST_F(PollingPass, OpenTextInputWindowIsServedInsteadOfMappingUntilItsExit) {
     app->config.blocks[0].learnMask = LearnMask::kButtons;
     press(0, 0);
     EXPECT_EQ(only(pass(true), "open"), Log{"open JoyString"});
-    EXPECT_EQ(app->engine.stringWindow, windows.stringHandle);
+    EXPECT_EQ(app->engine.textInputWindow, windows.textInputHandle);
     EXPECT_EQ(app->engine.stringBlock, 0);
 
     // While it is open, button 2 drives the grid instead of typing its key.
@@ -333,7 +335,7 @@ TEST_F(PollingPass, OpenTextInputWindowIsServedInsteadOfMappingUntilItsExit) {
     press(0, 2);  // another button: a held or repeated one is no new control
     const Log exit = pass(true);
     EXPECT_EQ(only(exit, "destroy").size(), 1u);
-    EXPECT_EQ(app->engine.stringWindow, kNoWindow);
+    EXPECT_EQ(app->engine.textInputWindow, kNoWindow);
     // The closing pass maps at once, but the exit button's own entry fires
     // neither then nor when it is let go.
     EXPECT_EQ(only(exit, "wait"), Log{"wait 10"});
@@ -345,7 +347,7 @@ TEST_F(PollingPass, OpenTextInputWindowIsServedInsteadOfMappingUntilItsExit) {
 
 TEST_F(PollingPass, WhileTheTextInputWindowIsOpenHeldButtonsInjectNothing) {
     typeKey(entry(0, 1), 0x41);
-    app->engine.stringWindow = 0x51;
+    app->engine.textInputWindow = 0x51;
     app->engine.stringBlock = 0;
     press(0, 0);
     const Log done = pass(true);
@@ -355,14 +357,14 @@ TEST_F(PollingPass, WhileTheTextInputWindowIsOpenHeldButtonsInjectNothing) {
 
 TEST_F(PollingPass, WindowMessagesAreHandledOnlyWhileAnEngineWindowIsOpen) {
     EXPECT_EQ(only(pass(), "dispatch"), Log{});
-    app->engine.fSelectWindow = 0xF1;
+    app->engine.selectorWindow = 0xF1;
     app->functionKeys.fSelectCountdown = 3;
     EXPECT_EQ(pass().front(), "dispatch");
-    app->engine.fSelectWindow = kNoWindow;
-    app->engine.stringWindow = 0x51;
+    app->engine.selectorWindow = kNoWindow;
+    app->engine.textInputWindow = 0x51;
     EXPECT_EQ(pass().front(), "dispatch");
     app->configWindow = 0x1234;  // the configuration window is not this thread's
-    app->engine.stringWindow = kNoWindow;
+    app->engine.textInputWindow = kNoWindow;
     EXPECT_EQ(pass(), Log{"sleep 200"});
 }
 

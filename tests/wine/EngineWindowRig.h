@@ -103,14 +103,13 @@ class EngineWindowRig : public ::testing::Test {
 
     Win32Platform platform;
     std::unique_ptr<AppState> app = std::make_unique<AppState>();
-    Win32EngineWindows windows;
+    Win32EngineWindows windows{*app};
     HBRUSH faceBrush = nullptr;
     HWND probe = nullptr;
 
     void SetUp() override {
         HINSTANCE instance = GetModuleHandleA(nullptr);
         fillFunctionKeyTable(app->functionKeys, platform);
-        bindEngineWindows(*app);
         faceBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
         ASSERT_TRUE(registerEngineWindowClasses(instance, faceBrush))
             << "JoyString or JoyF is already registered in this process";
@@ -123,7 +122,7 @@ class EngineWindowRig : public ::testing::Test {
     }
 
     void TearDown() override {
-        for (WindowHandle handle : {app->engine.stringWindow, app->engine.fSelectWindow}) {
+        for (WindowHandle handle : {app->engine.textInputWindow, app->engine.selectorWindow}) {
             if (handle != kNoWindow && IsWindow(hwndOf(handle))) DestroyWindow(hwndOf(handle));
         }
         if (probe != nullptr) DestroyWindow(probe);

@@ -271,14 +271,14 @@ class EngineWindowCreation : public InjectedInput {
         InjectedInput::SetUp();
         HINSTANCE instance = GetModuleHandleA(nullptr);
         const bool stringClass =
-            registerWindowClass(instance, kStringWindowClass, DefWindowProcA, nullptr);
+            registerWindowClass(instance, kTextInputWindowClass, DefWindowProcA, nullptr);
         const bool fClass =
-            registerWindowClass(instance, kFSelectWindowClass, DefWindowProcA, nullptr);
+            registerWindowClass(instance, kSelectorWindowClass, DefWindowProcA, nullptr);
         registered = stringClass && fClass;
     }
     void TearDown() override {
-        UnregisterClassA(kStringWindowClass, GetModuleHandleA(nullptr));
-        UnregisterClassA(kFSelectWindowClass, GetModuleHandleA(nullptr));
+        UnregisterClassA(kTextInputWindowClass, GetModuleHandleA(nullptr));
+        UnregisterClassA(kSelectorWindowClass, GetModuleHandleA(nullptr));
         InjectedInput::TearDown();
     }
 
@@ -291,9 +291,10 @@ class EngineWindowCreation : public InjectedInput {
 
 TEST_F(EngineWindowCreation, WindowsAreTopmostVisibleAndLeaveTheFocusAlone) {
     if (!registered) GTEST_SKIP() << "the classes are registered elsewhere in this process";
-    Win32EngineWindows windows;
+    auto shared = std::make_unique<SharedState>();
+    Win32EngineWindows windows(*shared);
 
-    HWND text = reinterpret_cast<HWND>(windows.openStringWindow());
+    HWND text = reinterpret_cast<HWND>(windows.openTextInputWindow());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(title(text), "text input with gaming device");
     const LONG style = GetWindowLongA(text, GWL_STYLE);
@@ -307,7 +308,7 @@ TEST_F(EngineWindowCreation, WindowsAreTopmostVisibleAndLeaveTheFocusAlone) {
     EXPECT_EQ(rect.right - rect.left, 640);
     EXPECT_EQ(rect.bottom - rect.top, 480);
 
-    HWND selector = reinterpret_cast<HWND>(windows.openFSelectWindow());
+    HWND selector = reinterpret_cast<HWND>(windows.openSelectorWindow());
     ASSERT_NE(selector, nullptr);
     EXPECT_EQ(title(selector), "F1");
     EXPECT_EQ(GetWindowLongA(selector, GWL_STYLE) &

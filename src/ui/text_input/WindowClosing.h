@@ -10,12 +10,12 @@ namespace tarvik {
 
 // The mapping resumes with the next pass.
 inline void endTextInput(EngineState& engine) {
-    engine.stringWindow = kNoWindow;
+    engine.textInputWindow = kNoWindow;
 }
 
 // Types nothing: only the countdown reaching zero types the key on offer.
 inline void endFunctionKeySelector(EngineState& engine) {
-    engine.fSelectWindow = kNoWindow;
+    engine.selectorWindow = kNoWindow;
 }
 
 }  // namespace tarvik

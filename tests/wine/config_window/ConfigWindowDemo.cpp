@@ -13,6 +13,8 @@
 #include "config/Thresholds.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Platform.h"
+#include "shell/AppState.h"
+#include "shell/VersionString.h"
 #include "ui/config/win32/ConfigWindow.h"
 
 using namespace tarvik;
@@ -82,7 +84,8 @@ int main(int argc, char** argv) {
     Win32Platform platform;
     Win32FileSystem files;
     NoDialogs dialogs;
-    ConfigWindowContext context{*state, instance, pen, brush, platform, files, *tables, dialogs};
+    ConfigWindowContext context{*state, *state,   VersionString, instance, pen,
+                                brush,  platform, files,         *tables,  dialogs};
     openConfigWindow(context);
 
     SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, nullptr);

@@ -21,6 +21,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Platform.h"
 #include "shell/AppState.h"
+#include "shell/VersionString.h"
 #include "ui/config/ControlIds.h"
 #include "ui/config/win32/ConfigWindow.h"
 
@@ -186,9 +187,9 @@ class ConfigWindowTest : public ::testing::Test {
     Win32Platform platform;
     Win32FileSystem fileSystem;
     ScriptedDialogs dialogs;
-    ConfigWindowContext context{
-        *state, GetModuleHandleA(nullptr), facePen(), faceBrush(), platform, fileSystem, *tables,
-        dialogs};
+    ConfigWindowContext context{*state,    *state,      VersionString, GetModuleHandleA(nullptr),
+                                facePen(), faceBrush(), platform,      fileSystem,
+                                *tables,   dialogs};
     HWND created = nullptr;
 };
 

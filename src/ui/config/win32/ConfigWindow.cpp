@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "platform/win32/WindowClass.h"
-#include "shell/VersionString.h"
 #include "ui/config/KeyAndActionLists.h"
 #include "ui/config/win32/ConfigWindowHandlers.h"
 #include "ui/config/win32/DeviceDescription.h"
@@ -12,8 +11,6 @@
 namespace tarvik {
 
 namespace {
-
-ConfigWindowContext* boundContext = nullptr;
 
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 480;
@@ -120,7 +117,7 @@ void appendNoMoranda(HWND window) {
 }
 
 void createWindow(ConfigWindowContext& context, HWND window) {
-    AppState& state = context.state;
+    SharedState& state = context.state;
     state.configWindow = reinterpret_cast<WindowHandle>(window);
     describeDevices(context.directInput, state.devices, context.devices);
     context.children = ConfigWindowChildren{};
@@ -156,10 +153,6 @@ void forgetWindow(ConfigWindowContext& context, HWND window) {
 
 }  // namespace
 
-void bindConfigWindow(ConfigWindowContext& context) {
-    boundContext = &context;
-}
-
 HWND openConfigWindowHandle(const ConfigWindowContext& context) {
     return reinterpret_cast<HWND>(context.state.configWindow.load());
 }
@@ -176,7 +169,7 @@ void applyFollowUp(ConfigWindowContext& context, const FollowUp& followUp) {
 }
 
 LRESULT CALLBACK configWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ConfigWindowContext* context = boundContext;
+    ConfigWindowContext* context = windowStateOf<ConfigWindowContext>(window, message, lParam);
     if (context == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     LRESULT result = 0;
     switch (message) {
@@ -218,13 +211,12 @@ bool registerConfigWindowClass(HINSTANCE instance, HBRUSH background) {
 }
 
 void openConfigWindow(ConfigWindowContext& context) {
-    bindConfigWindow(context);
     if (HWND open = openConfigWindowHandle(context)) {
         SetForegroundWindow(open);
         return;
     }
-    CreateWindowExA(0, kConfigWindowClass, VersionString, WS_CAPTION | WS_THICKFRAME, 0, 0, 640,
-                    480, nullptr, nullptr, context.instance, nullptr);
+    CreateWindowExA(0, kConfigWindowClass, context.title, WS_CAPTION | WS_THICKFRAME, 0, 0, 640,
+                    480, nullptr, nullptr, context.instance, &context);
 }
 
 namespace {

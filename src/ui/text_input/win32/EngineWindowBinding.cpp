@@ -5,34 +5,20 @@
 
 namespace tarvik {
 
-namespace {
-
-// A window procedure has no other way to its state: the windows are created
-// by the action executor without a creation parameter.
-SharedState* bound = nullptr;
-
-}  // namespace
-
-SharedState* boundAppState() {
-    return bound;
-}
-
-void bindEngineWindows(SharedState& state) {
-    bound = &state;
-}
+namespace {}  // namespace
 
 bool registerEngineWindowClasses(HINSTANCE instance, HBRUSH background) {
     constexpr UINT kStyle = CS_BYTEALIGNCLIENT | CS_CLASSDC;
-    const bool text =
-        registerWindowClass(instance, kStringWindowClass, stringWindowProc, background, kStyle);
+    const bool text = registerWindowClass(instance, kTextInputWindowClass, textInputWindowProc,
+                                          background, kStyle);
     const bool selector =
-        registerWindowClass(instance, kFSelectWindowClass, fSelectWindowProc, background, kStyle);
+        registerWindowClass(instance, kSelectorWindowClass, selectorWindowProc, background, kStyle);
     return text && selector;
 }
 
 void unregisterEngineWindowClasses(HINSTANCE instance) {
-    UnregisterClassA(kStringWindowClass, instance);
-    UnregisterClassA(kFSelectWindowClass, instance);
+    UnregisterClassA(kTextInputWindowClass, instance);
+    UnregisterClassA(kSelectorWindowClass, instance);
 }
 
 }  // namespace tarvik

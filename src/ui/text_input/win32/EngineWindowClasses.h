@@ -12,12 +12,8 @@
 
 namespace tarvik {
 
-// The state the two procedures read and write; set once before the
-// classes are used.
-void bindEngineWindows(SharedState& state);
-
-LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK textInputWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK selectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers both classes with the procedures above, no icon, no cursor and
 // `background` (the button-face brush) as background. The classes share one
@@ -26,7 +22,7 @@ LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 bool registerEngineWindowClasses(HINSTANCE instance, HBRUSH background);
 void unregisterEngineWindowClasses(HINSTANCE instance);
 
-// Draws on the open text-input window (state.engine.stringWindow).
+// Draws on the open text-input window (state.engine.textInputWindow).
 class Win32TextInputView final : public TextInputView {
   public:
     explicit Win32TextInputView(SharedState& state) : state_(state) {}
@@ -38,7 +34,7 @@ class Win32TextInputView final : public TextInputView {
     SharedState& state_;
 };
 
-// Acts on the open selector window (state.engine.fSelectWindow).
+// Acts on the open selector window (state.engine.selectorWindow).
 class Win32FunctionKeySelectorView final : public FunctionKeySelectorView {
   public:
     explicit Win32FunctionKeySelectorView(SharedState& state) : state_(state) {}

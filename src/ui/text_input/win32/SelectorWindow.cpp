@@ -27,15 +27,15 @@ void createSelectorWindow(HWND window, SharedState& state) {
     // the caption bar alone.
     MoveWindow(window, origin.x, origin.y, 0, 0, TRUE);
     showRowOnOffer(window, state.functionKeys);
-    state.engine.fSelectWindow = toHandle(window);
+    state.engine.selectorWindow = toHandle(window);
 }
 
 }  // namespace
 
-LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK selectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    SharedState* state = engineWindowState(window, message, lParam);
     LRESULT result = 0;
     if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
-    SharedState* state = boundAppState();
     if (state != nullptr) {
         switch (message) {
             case WM_CREATE:
@@ -50,7 +50,7 @@ LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPA
             }
             // Also a close by the system, which the countdown never sees.
             case WM_DESTROY:
-                if (state->engine.fSelectWindow == toHandle(window)) {
+                if (state->engine.selectorWindow == toHandle(window)) {
                     endFunctionKeySelector(state->engine);
                 }
                 break;
@@ -62,12 +62,12 @@ LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 void Win32FunctionKeySelectorView::destroyWindow() {
-    HWND window = toHwnd(state_.engine.fSelectWindow);
+    HWND window = toHwnd(state_.engine.selectorWindow);
     if (window != nullptr) DestroyWindow(window);
 }
 
 void Win32FunctionKeySelectorView::setCaption(const char* label) {
-    HWND window = toHwnd(state_.engine.fSelectWindow);
+    HWND window = toHwnd(state_.engine.selectorWindow);
     if (window == nullptr || label == nullptr) return;
     // Labels are fixed fields that need not hold their terminator.
     char caption[kSelectorCaptionSize];

@@ -13,7 +13,7 @@ namespace tarvik {
 
 namespace {
 
-void createStringWindow(HWND window, const CREATESTRUCTA& create, EngineState& engine) {
+void createTextInputWindow(HWND window, const CREATESTRUCTA& create, EngineState& engine) {
     RECT desktop{};
     GetClientRect(GetDesktopWindow(), &desktop);
     const PixelRect place =
@@ -33,13 +33,13 @@ void createStringWindow(HWND window, const CREATESTRUCTA& create, EngineState& e
 
     engine.textInput.cursorColumn = 0;
     engine.textInput.cursorRow = 0;
-    engine.stringWindow = toHandle(window);
+    engine.textInputWindow = toHandle(window);
 }
 
 // The polling thread dispatches this window's messages, so a paint follows
 // every uncovering: it restores the echo box as well, which only the
 // polling thread's step would otherwise draw.
-void paintStringWindow(HWND window, const TextInputState& textInput) {
+void paintTextInputWindow(HWND window, const TextInputState& textInput) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     if (dc != nullptr) {
@@ -61,8 +61,8 @@ void paintStringWindow(HWND window, const TextInputState& textInput) {
 // Runs `draw(dc, clientWidth, clientHeight)` on a device context of the open
 // window, taken for the moment; does nothing while the window is closed.
 template <typename Draw>
-void drawOnStringWindow(const EngineState& engine, Draw draw) {
-    HWND window = toHwnd(engine.stringWindow);
+void drawOnTextInputWindow(const EngineState& engine, Draw draw) {
+    HWND window = toHwnd(engine.textInputWindow);
     if (window == nullptr) return;
     HDC dc = GetDC(window);
     if (dc == nullptr) return;
@@ -74,22 +74,22 @@ void drawOnStringWindow(const EngineState& engine, Draw draw) {
 
 }  // namespace
 
-LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK textInputWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    SharedState* state = engineWindowState(window, message, lParam);
     LRESULT result = 0;
     if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
-    SharedState* state = boundAppState();
     if (state != nullptr) {
         switch (message) {
             case WM_CREATE:
-                createStringWindow(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam),
-                                   state->engine);
+                createTextInputWindow(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam),
+                                      state->engine);
                 break;
             case WM_PAINT:
-                paintStringWindow(window, state->engine.textInput);
+                paintTextInputWindow(window, state->engine.textInput);
                 break;
             // Also a close by the system, which the exit row never sees.
             case WM_DESTROY:
-                if (state->engine.stringWindow == toHandle(window)) endTextInput(state->engine);
+                if (state->engine.textInputWindow == toHandle(window)) endTextInput(state->engine);
                 break;
             default:
                 break;
@@ -99,19 +99,19 @@ LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void Win32TextInputView::invertHighlight(int column, int row) {
-    drawOnStringWindow(state_.engine, [&](HDC dc, int, int clientHeight) {
+    drawOnTextInputWindow(state_.engine, [&](HDC dc, int, int clientHeight) {
         invertHighlightOn(dc, column, row, clientHeight);
     });
 }
 
 void Win32TextInputView::drawEchoBox(const uint8_t (&echoLine)[kEchoLength]) {
-    drawOnStringWindow(state_.engine, [&](HDC dc, int clientWidth, int clientHeight) {
+    drawOnTextInputWindow(state_.engine, [&](HDC dc, int clientWidth, int clientHeight) {
         drawEchoBoxOn(dc, echoLine, clientWidth, clientHeight);
     });
 }
 
 void Win32TextInputView::destroyWindow() {
-    HWND window = toHwnd(state_.engine.stringWindow);
+    HWND window = toHwnd(state_.engine.textInputWindow);
     if (window != nullptr) DestroyWindow(window);
 }
 
