@@ -2,10 +2,18 @@
 
 #include "platform/win32/WindowClass.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
+#include "ui/text_input/win32/NoActivation.h"
 
 namespace tarvik {
 
-namespace {}  // namespace
+LRESULT engineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                         EngineWindowHandler handler) {
+    SharedState* state = windowStateOf<SharedState>(window, message, lParam);
+    LRESULT result = 0;
+    if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
+    if (state != nullptr) handler(window, message, lParam, *state);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
 
 bool registerEngineWindowClasses(HINSTANCE instance, HBRUSH background) {
     constexpr UINT kStyle = CS_BYTEALIGNCLIENT | CS_CLASSDC;

@@ -6,7 +6,6 @@
 #include "ui/text_input/WindowClosing.h"
 #include "ui/text_input/win32/EngineWindowBinding.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
-#include "ui/text_input/win32/NoActivation.h"
 
 namespace tarvik {
 
@@ -30,35 +29,33 @@ void createSelectorWindow(HWND window, SharedState& state) {
     state.engine.selectorWindow = toHandle(window);
 }
 
+void handleSelectorMessage(HWND window, UINT message, LPARAM, SharedState& state) {
+    switch (message) {
+        case WM_CREATE:
+            createSelectorWindow(window, state);
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
+            showRowOnOffer(window, state.functionKeys);
+            break;
+        }
+        // Also a close by the system, which the countdown never sees.
+        case WM_DESTROY:
+            if (state.engine.selectorWindow == toHandle(window)) {
+                endFunctionKeySelector(state.engine);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK selectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    SharedState* state = engineWindowState(window, message, lParam);
-    LRESULT result = 0;
-    if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
-    if (state != nullptr) {
-        switch (message) {
-            case WM_CREATE:
-                createSelectorWindow(window, *state);
-                break;
-            case WM_PAINT: {
-                PAINTSTRUCT paint;
-                BeginPaint(window, &paint);
-                EndPaint(window, &paint);
-                showRowOnOffer(window, state->functionKeys);
-                break;
-            }
-            // Also a close by the system, which the countdown never sees.
-            case WM_DESTROY:
-                if (state->engine.selectorWindow == toHandle(window)) {
-                    endFunctionKeySelector(state->engine);
-                }
-                break;
-            default:
-                break;
-        }
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return engineWindowProc(window, message, wParam, lParam, handleSelectorMessage);
 }
 
 void Win32FunctionKeySelectorView::destroyWindow() {

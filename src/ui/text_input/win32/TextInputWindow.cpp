@@ -72,30 +72,28 @@ void drawOnTextInputWindow(const EngineState& engine, Draw draw) {
     ReleaseDC(window, dc);
 }
 
+void handleTextInputMessage(HWND window, UINT message, LPARAM lParam, SharedState& state) {
+    switch (message) {
+        case WM_CREATE:
+            createTextInputWindow(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam),
+                                  state.engine);
+            break;
+        case WM_PAINT:
+            paintTextInputWindow(window, state.engine.textInput);
+            break;
+        // Also a close by the system, which the exit row never sees.
+        case WM_DESTROY:
+            if (state.engine.textInputWindow == toHandle(window)) endTextInput(state.engine);
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK textInputWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    SharedState* state = engineWindowState(window, message, lParam);
-    LRESULT result = 0;
-    if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
-    if (state != nullptr) {
-        switch (message) {
-            case WM_CREATE:
-                createTextInputWindow(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam),
-                                      state->engine);
-                break;
-            case WM_PAINT:
-                paintTextInputWindow(window, state->engine.textInput);
-                break;
-            // Also a close by the system, which the exit row never sees.
-            case WM_DESTROY:
-                if (state->engine.textInputWindow == toHandle(window)) endTextInput(state->engine);
-                break;
-            default:
-                break;
-        }
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return engineWindowProc(window, message, wParam, lParam, handleTextInputMessage);
 }
 
 void Win32TextInputView::invertHighlight(int column, int row) {
