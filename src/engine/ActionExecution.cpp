@@ -29,7 +29,7 @@ void ActionExecution::executeAction(int block, ControlEntry& entry, ActionMode m
 
     if (press && keysOrMouse) heldModifiers(entry, kDown);
     if (press && entry.startProgram != 0) startProgram(entry);
-    if (press && entry.openStringInput != 0 && context_.state.textInputWindow == kNoWindow) {
+    if (press && entry.openStringInput != 0 && context_.state.stringWindow == kNoWindow) {
         openStringInput(block);
     }
     if (press && entry.fSelect != 0) stepFunctionKeySelector();
@@ -66,17 +66,17 @@ void ActionExecution::openStringInput(int block) {
     EngineState& state = context_.state;
     state.stringBlock = block;
     std::memset(state.textInput.echoLine, 0, sizeof(state.textInput.echoLine));
-    state.textInputWindow = context_.windows.openTextInputWindow();
+    state.stringWindow = context_.windows.openTextInputWindow();
 }
 
 void ActionExecution::stepFunctionKeySelector() {
     FunctionKeyTable& keys = context_.functionKeys;
     EngineState& state = context_.state;
-    if (state.selectorWindow == kNoWindow) {
+    if (state.fSelectWindow == kNoWindow) {
         // The window's creation reads the row, so it is set first.
         keys.fSelectIndex = 1;
         keys.fSelectCountdown = kSelectorCountdown;
-        state.selectorWindow = context_.windows.openSelectorWindow();
+        state.fSelectWindow = context_.windows.openSelectorWindow();
     } else {
         keys.fSelectIndex = (keys.fSelectIndex + 1) % kFunctionKeyRows;
         keys.fSelectCountdown = kSelectorCountdown;

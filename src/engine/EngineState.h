@@ -26,11 +26,11 @@ struct EngineState {
     // on the user-interface thread.
     std::atomic<int32_t> noKeySentYet{1};
 
-    WindowHandle textInputWindow = kNoWindow;
+    WindowHandle stringWindow = kNoWindow;
     int32_t stringBlock = 0;
     TextInputState textInput;
 
-    WindowHandle selectorWindow = kNoWindow;
+    WindowHandle fSelectWindow = kNoWindow;
 
     // What the engine holds down, let go of when the mapping stops.
     HeldInput heldInput{};

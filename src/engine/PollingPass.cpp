@@ -79,14 +79,14 @@ void pollingPass(PollingContext& context) {
     // Only the engine's two windows get messages on this thread; with
     // neither open there is nothing to hand out, and asking would cost a
     // call into the system in every pass.
-    if (engine.textInputWindow != kNoWindow || engine.selectorWindow != kNoWindow) {
+    if (engine.stringWindow != kNoWindow || engine.fSelectWindow != kNoWindow) {
         context.host.dispatchWindowMessages();
     }
 
-    if (engine.textInputWindow != kNoWindow) serveTextInputWindow(context);
-    if (engine.selectorWindow != kNoWindow) countSelectorDown(context);
+    if (engine.stringWindow != kNoWindow) serveTextInputWindow(context);
+    if (engine.fSelectWindow != kNoWindow) countSelectorDown(context);
 
-    if (state.configWindow.load() == kNoWindow && engine.textInputWindow == kNoWindow) {
+    if (state.configWindow.load() == kNoWindow && engine.stringWindow == kNoWindow) {
         mapDevices(context);
     } else {
         letGoOfEverything(context);

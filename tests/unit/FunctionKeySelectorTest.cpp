@@ -30,7 +30,7 @@ class Selector : public ::testing::Test {
     LoggingSelectorView view{platform.log};
     FunctionKeyTable table{};
     FunctionKeySelectorContext context{table, view, keys, platform};
-    bool open = false;  // stands for selectorWindow
+    bool open = false;  // stands for fSelectWindow
 
     void SetUp() override {
         fillFunctionKeyTable(table, platform);

@@ -296,7 +296,7 @@ TEST_F(PollingPass, FunctionKeySelectorTypesTheThirdKeyAboutHalfASecondAfterThre
     platform.totalSleptMs = 0;
     Log closing;
     int passes = 0;
-    while (app->engine.selectorWindow != kNoWindow && passes < 20) {
+    while (app->engine.fSelectWindow != kNoWindow && passes < 20) {
         closing = pass(true);
         ++passes;
     }
@@ -316,7 +316,7 @@ TEST_F(PollingPass, OpenTextInputWindowIsServedInsteadOfMappingUntilItsExit) {
     app->config.blocks[0].learnMask = LearnMask::kButtons;
     press(0, 0);
     EXPECT_EQ(only(pass(true), "open"), Log{"open JoyString"});
-    EXPECT_EQ(app->engine.textInputWindow, windows.textInputHandle);
+    EXPECT_EQ(app->engine.stringWindow, windows.textInputHandle);
     EXPECT_EQ(app->engine.stringBlock, 0);
 
     // While it is open, button 2 drives the grid instead of typing its key.
@@ -335,7 +335,7 @@ TEST_F(PollingPass, OpenTextInputWindowIsServedInsteadOfMappingUntilItsExit) {
     press(0, 2);  // another button: a held or repeated one is no new control
     const Log exit = pass(true);
     EXPECT_EQ(only(exit, "destroy").size(), 1u);
-    EXPECT_EQ(app->engine.textInputWindow, kNoWindow);
+    EXPECT_EQ(app->engine.stringWindow, kNoWindow);
     // The closing pass maps at once, but the exit button's own entry fires
     // neither then nor when it is let go.
     EXPECT_EQ(only(exit, "wait"), Log{"wait 10"});
@@ -347,7 +347,7 @@ TEST_F(PollingPass, OpenTextInputWindowIsServedInsteadOfMappingUntilItsExit) {
 
 TEST_F(PollingPass, WhileTheTextInputWindowIsOpenHeldButtonsInjectNothing) {
     typeKey(entry(0, 1), 0x41);
-    app->engine.textInputWindow = 0x51;
+    app->engine.stringWindow = 0x51;
     app->engine.stringBlock = 0;
     press(0, 0);
     const Log done = pass(true);
@@ -357,14 +357,14 @@ TEST_F(PollingPass, WhileTheTextInputWindowIsOpenHeldButtonsInjectNothing) {
 
 TEST_F(PollingPass, WindowMessagesAreHandledOnlyWhileAnEngineWindowIsOpen) {
     EXPECT_EQ(only(pass(), "dispatch"), Log{});
-    app->engine.selectorWindow = 0xF1;
+    app->engine.fSelectWindow = 0xF1;
     app->functionKeys.fSelectCountdown = 3;
     EXPECT_EQ(pass().front(), "dispatch");
-    app->engine.selectorWindow = kNoWindow;
-    app->engine.textInputWindow = 0x51;
+    app->engine.fSelectWindow = kNoWindow;
+    app->engine.stringWindow = 0x51;
     EXPECT_EQ(pass().front(), "dispatch");
     app->configWindow = 0x1234;  // the configuration window is not this thread's
-    app->engine.textInputWindow = kNoWindow;
+    app->engine.stringWindow = kNoWindow;
     EXPECT_EQ(pass(), Log{"sleep 200"});
 }
 

@@ -122,7 +122,7 @@ class EngineWindowRig : public ::testing::Test {
     }
 
     void TearDown() override {
-        for (WindowHandle handle : {app->engine.textInputWindow, app->engine.selectorWindow}) {
+        for (WindowHandle handle : {app->engine.stringWindow, app->engine.fSelectWindow}) {
             if (handle != kNoWindow && IsWindow(hwndOf(handle))) DestroyWindow(hwndOf(handle));
         }
         if (probe != nullptr) DestroyWindow(probe);

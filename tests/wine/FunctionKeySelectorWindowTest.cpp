@@ -27,11 +27,11 @@ class SelectorWindow : public EngineWindowRig {
     void open(int32_t row) {
         app->functionKeys.fSelectIndex = row;
         app->functionKeys.fSelectCountdown = kSelectorCountdown;
-        app->engine.selectorWindow = kNoWindow;
+        app->engine.fSelectWindow = kNoWindow;
         const WindowHandle returned = windows.openSelectorWindow();
         window = hwndOf(returned);
         ASSERT_NE(window, nullptr);
-        ASSERT_EQ(app->engine.selectorWindow, returned) << "set by the creation handler";
+        ASSERT_EQ(app->engine.fSelectWindow, returned) << "set by the creation handler";
     }
     // The caption after the window was uncovered and repainted.
     std::string captionAfterPaint(int32_t row) {
@@ -93,7 +93,7 @@ TEST_F(SelectorWindow, ViewSetsTheCaptionAndClosesTheWindow) {
     view.destroyWindow();
     EXPECT_FALSE(IsWindow(window));
 
-    app->engine.selectorWindow = kNoWindow;
+    app->engine.fSelectWindow = kNoWindow;
     view.setCaption("F9");  // nothing to show it in
     view.destroyWindow();
     EXPECT_EQ(windowTitle(probe), kProbeTitle);
@@ -111,7 +111,7 @@ TEST_F(SelectorWindow, CountdownTypesTheKeyOnOfferIntoTheFocusedWindow) {
     }
     EXPECT_TRUE(probeKeys.empty());
     ASSERT_EQ(functionKeyCountdownStep(context), SelectorOutcome::kClosed);
-    app->engine.selectorWindow = kNoWindow;  // the polling thread's part
+    app->engine.fSelectWindow = kNoWindow;  // the polling thread's part
     EXPECT_FALSE(IsWindow(window));
     ASSERT_TRUE(pumpUntil([] { return probeKeys.size() >= 2; }));
     ASSERT_EQ(probeKeys.size(), 2u);

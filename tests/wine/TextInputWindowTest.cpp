@@ -35,14 +35,14 @@ class TextInputWindow : public EngineWindowRig {
     COLORREF face = 0;
 
     void open() {
-        app->engine.textInputWindow = kNoWindow;
+        app->engine.stringWindow = kNoWindow;
         app->engine.textInput.cursorColumn = 5;  // left over from an earlier opening
         app->engine.textInput.cursorRow = 3;
         const WindowHandle returned = windows.openTextInputWindow();
         window = hwndOf(returned);
         ASSERT_NE(window, nullptr);
         // Set by the creation handler, before the opening returned.
-        ASSERT_EQ(app->engine.textInputWindow, returned);
+        ASSERT_EQ(app->engine.stringWindow, returned);
         pumpFor(100);  // the button paints when the messages are dispatched
         GetClientRect(window, &client);
         face = GetSysColor(COLOR_BTNFACE);
@@ -132,7 +132,7 @@ TEST_F(TextInputWindow, ClicksOnTheGridTheExitButtonAndTheCaptionLeaveTheFocus) 
         EXPECT_EQ(GetForegroundWindow(), probe) << "click at " << at.x << ", " << at.y;
         EXPECT_EQ(GetFocus(), probe) << "click at " << at.x << ", " << at.y;
     }
-    EXPECT_EQ(app->engine.textInputWindow, reinterpret_cast<WindowHandle>(window))
+    EXPECT_EQ(app->engine.stringWindow, reinterpret_cast<WindowHandle>(window))
         << "a click on \"exit\" closes nothing";
 }
 
@@ -221,7 +221,7 @@ TEST_F(TextInputWindow, RepaintRestoresTheHighlightAndTheEchoLine) {
 }
 
 TEST_F(TextInputWindow, ViewsDoNothingWhileTheWindowIsClosed) {
-    app->engine.textInputWindow = kNoWindow;
+    app->engine.stringWindow = kNoWindow;
     const PixelImage screen(nullptr);
     uint8_t line[kEchoLength] = {'x'};
     view.invertHighlight(0, 0);
@@ -302,7 +302,7 @@ TEST_F(TypingWithTheDevice, StickAndButtonTypeIntoTheFocusedWindowAndTheExitRowC
     EXPECT_EQ(app->engine.textInput.cursorColumn, 9);
     hold(0, 0, true);
     ASSERT_EQ(pass(), TextInputOutcome::kClosed);
-    app->engine.textInputWindow = kNoWindow;  // the polling thread's part
+    app->engine.stringWindow = kNoWindow;  // the polling thread's part
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(testing::probeTyped, "Hi") << "the exit types nothing";
     EXPECT_EQ(GetForegroundWindow(), probe);

@@ -21,7 +21,7 @@ class FunctionKeySelectorView {
 
 enum class SelectorOutcome {
     kOpen,
-    kClosed,  // the window was destroyed: the caller clears selectorWindow
+    kClosed,  // the window was destroyed: the caller clears fSelectWindow
 };
 
 struct FunctionKeySelectorContext {

@@ -26,7 +26,7 @@ class TextInputView {
 
 enum class TextInputOutcome {
     kOpen,
-    kClosed,  // the window was destroyed: the caller clears textInputWindow
+    kClosed,  // the window was destroyed: the caller clears stringWindow
 };
 
 struct TextInputContext {

@@ -10,12 +10,12 @@ namespace tarvik {
 
 // The mapping resumes with the next pass.
 inline void endTextInput(EngineState& engine) {
-    engine.textInputWindow = kNoWindow;
+    engine.stringWindow = kNoWindow;
 }
 
 // Types nothing: only the countdown reaching zero types the key on offer.
 inline void endFunctionKeySelector(EngineState& engine) {
-    engine.selectorWindow = kNoWindow;
+    engine.fSelectWindow = kNoWindow;
 }
 
 }  // namespace tarvik

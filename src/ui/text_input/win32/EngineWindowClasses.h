@@ -22,7 +22,7 @@ LRESULT CALLBACK selectorWindowProc(HWND window, UINT message, WPARAM wParam, LP
 bool registerEngineWindowClasses(HINSTANCE instance, HBRUSH background);
 void unregisterEngineWindowClasses(HINSTANCE instance);
 
-// Draws on the open text-input window (state.engine.textInputWindow).
+// Draws on the open text-input window (state.engine.stringWindow).
 class Win32TextInputView final : public TextInputView {
   public:
     explicit Win32TextInputView(SharedState& state) : state_(state) {}
@@ -34,7 +34,7 @@ class Win32TextInputView final : public TextInputView {
     SharedState& state_;
 };
 
-// Acts on the open selector window (state.engine.selectorWindow).
+// Acts on the open selector window (state.engine.fSelectWindow).
 class Win32FunctionKeySelectorView final : public FunctionKeySelectorView {
   public:
     explicit Win32FunctionKeySelectorView(SharedState& state) : state_(state) {}

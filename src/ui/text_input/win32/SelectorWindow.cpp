@@ -26,7 +26,7 @@ void createSelectorWindow(HWND window, SharedState& state) {
     // the caption bar alone.
     MoveWindow(window, origin.x, origin.y, 0, 0, TRUE);
     showRowOnOffer(window, state.functionKeys);
-    state.engine.selectorWindow = toHandle(window);
+    state.engine.fSelectWindow = toHandle(window);
 }
 
 void handleSelectorMessage(HWND window, UINT message, LPARAM, SharedState& state) {
@@ -43,7 +43,7 @@ void handleSelectorMessage(HWND window, UINT message, LPARAM, SharedState& state
         }
         // Also a close by the system, which the countdown never sees.
         case WM_DESTROY:
-            if (state.engine.selectorWindow == toHandle(window)) {
+            if (state.engine.fSelectWindow == toHandle(window)) {
                 endFunctionKeySelector(state.engine);
             }
             break;
@@ -59,12 +59,12 @@ LRESULT CALLBACK selectorWindowProc(HWND window, UINT message, WPARAM wParam, LP
 }
 
 void Win32FunctionKeySelectorView::destroyWindow() {
-    HWND window = toHwnd(state_.engine.selectorWindow);
+    HWND window = toHwnd(state_.engine.fSelectWindow);
     if (window != nullptr) DestroyWindow(window);
 }
 
 void Win32FunctionKeySelectorView::setCaption(const char* label) {
-    HWND window = toHwnd(state_.engine.selectorWindow);
+    HWND window = toHwnd(state_.engine.fSelectWindow);
     if (window == nullptr || label == nullptr) return;
     // Labels are fixed fields that need not hold their terminator.
     char caption[kSelectorCaptionSize];

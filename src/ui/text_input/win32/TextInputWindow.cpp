@@ -33,7 +33,7 @@ void createTextInputWindow(HWND window, const CREATESTRUCTA& create, EngineState
 
     engine.textInput.cursorColumn = 0;
     engine.textInput.cursorRow = 0;
-    engine.textInputWindow = toHandle(window);
+    engine.stringWindow = toHandle(window);
 }
 
 // The polling thread dispatches this window's messages, so a paint follows
@@ -62,7 +62,7 @@ void paintTextInputWindow(HWND window, const TextInputState& textInput) {
 // window, taken for the moment; does nothing while the window is closed.
 template <typename Draw>
 void drawOnTextInputWindow(const EngineState& engine, Draw draw) {
-    HWND window = toHwnd(engine.textInputWindow);
+    HWND window = toHwnd(engine.stringWindow);
     if (window == nullptr) return;
     HDC dc = GetDC(window);
     if (dc == nullptr) return;
@@ -83,7 +83,7 @@ void handleTextInputMessage(HWND window, UINT message, LPARAM lParam, SharedStat
             break;
         // Also a close by the system, which the exit row never sees.
         case WM_DESTROY:
-            if (state.engine.textInputWindow == toHandle(window)) endTextInput(state.engine);
+            if (state.engine.stringWindow == toHandle(window)) endTextInput(state.engine);
             break;
         default:
             break;
@@ -109,7 +109,7 @@ void Win32TextInputView::drawEchoBox(const uint8_t (&echoLine)[kEchoLength]) {
 }
 
 void Win32TextInputView::destroyWindow() {
-    HWND window = toHwnd(state_.engine.textInputWindow);
+    HWND window = toHwnd(state_.engine.stringWindow);
     if (window != nullptr) DestroyWindow(window);
 }
 
