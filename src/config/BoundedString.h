@@ -2,37 +2,41 @@
 // Text fields of a loaded record need not hold a terminator: every read of
 // one stays inside its array.
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
-#include "config/ControlEntry.h"
-
 namespace tarvik {
 
-// The text of a fixed char array up to its terminator or its end.
-template <size_t Size>
-constexpr std::string_view boundedView(const char (&text)[Size]) {
-    return std::string_view(text, boundedLength(text));
-}
-
-// Copies at most `sourceSize` bytes of `source`, stopping at a terminator,
-// into `target` and fills the rest of `target` with zeros. The result is
-// always terminated (text that does not fit is cut).
-template <size_t TargetSize>
-void copyBounded(char (&target)[TargetSize], const char* source, size_t sourceSize) {
-    static_assert(TargetSize > 0);
+// The text of a fixed array: up to its first NUL, or the whole array.
+constexpr std::string_view boundedText(const char* text, size_t capacity) {
     size_t n = 0;
-    while (n < sourceSize && n + 1 < TargetSize && source[n] != '\0') ++n;
-    std::memcpy(target, source, n);
-    std::memset(target + n, 0, TargetSize - n);
+    while (n < capacity && text[n] != '\0') ++n;
+    return {text, n};
 }
 
-// The same for a source array: the usual way to turn a field of a loaded
-// record into a terminated string for a system call.
-template <size_t TargetSize, size_t SourceSize>
-void copyBounded(char (&target)[TargetSize], const char (&source)[SourceSize]) {
-    copyBounded(target, source, SourceSize);
+template <size_t Size>
+constexpr std::string_view boundedText(const char (&text)[Size]) {
+    return boundedText(text, Size);
+}
+
+// Copies at most `maxChars` characters of `text`, and never more than fit
+// beside the terminator, into the `targetSize` bytes at `target`, and fills
+// the rest of them with zeros: the result is always terminated, and a field
+// of the record holds nothing of an earlier, longer text.
+inline void copyBounded(char* target, size_t targetSize, std::string_view text,
+                        size_t maxChars = SIZE_MAX) {
+    if (targetSize == 0) return;
+    const size_t n = std::min({text.size(), maxChars, targetSize - 1});
+    std::memcpy(target, text.data(), n);
+    std::memset(target + n, 0, targetSize - n);
+}
+
+template <size_t TargetSize>
+void copyBounded(char (&target)[TargetSize], std::string_view text, size_t maxChars = SIZE_MAX) {
+    copyBounded(target, TargetSize, text, maxChars);
 }
 
 }  // namespace tarvik

@@ -27,8 +27,8 @@ void scanConfigFiles(FileSystem& fileSystem, CfgFileList& list, ConfigHeader& he
         readConfigHeader(fileSystem, entry.name, headerBuffer);
         if (headerBuffer.version != kConfigVersion) continue;
         CfgFileEntry& row = list.rows[list.cfgFileCount];
-        copyBounded(row.programText, headerBuffer.autostartPath, kProgramTextCopied);
-        copyBounded(row.fileName, entry.name);
+        copyBounded(row.programText, boundedText(headerBuffer.autostartPath), kProgramTextCopied);
+        copyBounded(row.fileName, boundedText(entry.name));
         ++list.cfgFileCount;
     } while (list.cfgFileCount < kMaxCfgFiles && fileSystem.findNext(search, entry));
     fileSystem.findClose(search);

@@ -144,13 +144,4 @@ constexpr int pov(int hat, int sector) {
 }
 }  // namespace EntryIndex
 
-// Copies a fixed-size char array that may lack its terminator into a
-// terminated buffer, never reading past the source array.
-template <size_t SourceSize>
-constexpr size_t boundedLength(const char (&text)[SourceSize]) {
-    size_t n = 0;
-    while (n < SourceSize && text[n] != '\0') ++n;
-    return n;
-}
-
 }  // namespace tarvik

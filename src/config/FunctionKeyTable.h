@@ -8,6 +8,10 @@ namespace tarvik {
 
 constexpr int kFunctionKeyRows = 13;
 
+// Passes a press of the selector keeps it open: where fSelectCountdown
+// starts again.
+constexpr int32_t kSelectorCountdown = 5;
+
 struct FunctionKeyEntry {
     uint16_t scanWord;
     uint16_t virtualKey;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "config/BoundedString.h"
+
 namespace tarvik {
 
 namespace {
@@ -13,7 +15,6 @@ constexpr uint8_t kVkAlt = 0x12;
 constexpr uint32_t kDown = 0;
 constexpr uint32_t kUp = KeyFlags::kKeyUp;
 constexpr uint32_t kProgramStartPauseMs = 10;
-constexpr int32_t kFSelectCountdownPasses = 5;
 constexpr int32_t kDynamicFullScale = 2000;
 
 constexpr bool isPress(ActionMode mode) {
@@ -54,7 +55,7 @@ void ActionExecution::startProgram(const ControlEntry& entry) {
     // The path array may lack its terminator in a damaged file; the shell
     // gets a terminated copy instead of reading past the entry.
     char path[kProgramPathLength + 1];
-    const size_t length = boundedLength(entry.programPath);
+    const size_t length = boundedText(entry.programPath).size();
     std::memcpy(path, entry.programPath, length);
     path[length] = '\0';
     context_.platform.shellOpen(path);
@@ -65,7 +66,7 @@ void ActionExecution::openStringInput(int block) {
     EngineState& state = context_.state;
     state.stringBlock = block;
     std::memset(state.textInput.echoLine, 0, sizeof(state.textInput.echoLine));
-    state.stringWindow = context_.windows.openStringWindow();
+    state.stringWindow = context_.windows.openTextInputWindow();
 }
 
 void ActionExecution::stepFunctionKeySelector() {
@@ -74,11 +75,11 @@ void ActionExecution::stepFunctionKeySelector() {
     if (state.fSelectWindow == kNoWindow) {
         // The window's creation reads the row, so it is set first.
         keys.fSelectIndex = 1;
-        keys.fSelectCountdown = kFSelectCountdownPasses;
-        state.fSelectWindow = context_.windows.openFSelectWindow();
+        keys.fSelectCountdown = kSelectorCountdown;
+        state.fSelectWindow = context_.windows.openSelectorWindow();
     } else {
         keys.fSelectIndex = (keys.fSelectIndex + 1) % kFunctionKeyRows;
-        keys.fSelectCountdown = kFSelectCountdownPasses;
+        keys.fSelectCountdown = kSelectorCountdown;
     }
 }
 
@@ -91,7 +92,7 @@ void ActionExecution::switchProgram(const ControlEntry& entry) {
 
 void ActionExecution::keySequenceDown(const ControlEntry& entry) {
     SyntheticInput& input = context_.input;
-    const size_t count = boundedLength(entry.keyText);
+    const size_t count = boundedText(entry.keyText).size();
     for (size_t i = 0; i < count; ++i) {
         const uint16_t word = entry.keyCodes[i];
         const uint16_t scan = entry.scanCodes[i];
@@ -107,7 +108,7 @@ void ActionExecution::keySequenceDown(const ControlEntry& entry) {
 }
 
 void ActionExecution::keySequenceUp(const ControlEntry& entry) {
-    const size_t count = boundedLength(entry.keyText);
+    const size_t count = boundedText(entry.keyText).size();
     for (size_t i = 0; i < count; ++i) {
         context_.input.sendKeyEvent(entry.delayMs, entry.keyCodes[i], entry.scanCodes[i], kUp);
     }

@@ -4,7 +4,7 @@
 // action, always in that order.
 
 #include "config/FunctionKeyTable.h"
-#include "engine/ActionMode.h"
+#include "engine/ActionExecutor.h"
 #include "engine/EngineState.h"
 #include "engine/EngineWindows.h"
 #include "engine/SyntheticInput.h"

@@ -1,7 +1,7 @@
 #include "engine/ControlEvaluation.h"
 
 #include "engine/HatSector.h"
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 
 namespace tarvik {
 

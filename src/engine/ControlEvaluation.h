@@ -1,6 +1,6 @@
 #pragma once
 #include "config/Configuration.h"
-#include "engine/ActionMode.h"
+#include "engine/ActionExecutor.h"
 #include "input/DeviceState.h"
 
 namespace tarvik {

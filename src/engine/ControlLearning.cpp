@@ -1,7 +1,7 @@
 #include "engine/ControlLearning.h"
 
 #include "engine/HatSector.h"
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 
 namespace tarvik {
 
@@ -45,9 +45,9 @@ void learnHats(const DeviceState& state, SelectionState& selection, LearningView
         // On a sector bound the hat is still taken, only the direction is not.
         const int sector = learningSector(angle);
         if (sector != kNoSector) selection.currentControl = EntryIndex::kFirstPov + sector;
-        view.setRadioCheck(kHatRadioBase + selection.currentPov, false);
+        view.setHatCheck(selection.currentPov, false);
         selection.currentPov = p;
-        view.setRadioCheck(kHatRadioBase + p, true);
+        view.setHatCheck(p, true);
         return;
     }
 }
@@ -82,8 +82,8 @@ bool followStep(LearningContext& context, bool configWindowOpen) {
     const int before = selection.currentControl;
     detectControl(context, block);
     if (selection.currentControl == before) return false;
-    context.view.setRadioCheck(kControlRadioBase + before, false);
-    context.view.setRadioCheck(kControlRadioBase + selection.currentControl, true);
+    context.view.setControlCheck(before, false);
+    context.view.setControlCheck(selection.currentControl, true);
     context.view.redisplayPage();
     return true;
 }

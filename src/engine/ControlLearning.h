@@ -6,13 +6,9 @@
 
 #include "config/Configuration.h"
 #include "input/DeviceState.h"
-#include "ui/config/SelectionState.h"
+#include "config/SelectionState.h"
 
 namespace tarvik {
-
-// Radio-button ids of the configuration window that learning moves.
-constexpr int kControlRadioBase = 1050;  // control n: 1050 + n
-constexpr int kHatRadioBase = 1150;      // hat p: 1150 + p
 
 // Fixed learning threshold, independent of the block's sensitivity levels.
 constexpr int32_t kLearnAxisThreshold = 400;
@@ -25,8 +21,10 @@ constexpr int kLearnableHats = 3;
 class LearningView {
   public:
     virtual ~LearningView() = default;
-    // Check or uncheck one radio button; ids without a button are ignored.
-    virtual void setRadioCheck(int id, bool checked) = 0;
+    // Check or uncheck the radio of a control (its entry-index number, 0 the
+    // common page) or of a hat (0..2); numbers without a radio are ignored.
+    virtual void setControlCheck(int control, bool checked) = 0;
+    virtual void setHatCheck(int hat, bool checked) = 0;
     // Redisplay the entry page for the current selection (page display and
     // paint without a device context).
     virtual void redisplayPage() = 0;
@@ -35,7 +33,8 @@ class LearningView {
 // A view for callers with no configuration window to update.
 class NullLearningView final : public LearningView {
   public:
-    void setRadioCheck(int, bool) override {}
+    void setControlCheck(int, bool) override {}
+    void setHatCheck(int, bool) override {}
     void redisplayPage() override {}
 };
 

@@ -6,13 +6,17 @@
 
 namespace tarvik {
 
+// The window classes of the text-input window and the function-key selector.
+constexpr char kTextInputWindowClass[] = "JoyString";
+constexpr char kSelectorWindowClass[] = "JoyF";
+
 class EngineWindows {
   public:
     virtual ~EngineWindows() = default;
     // Each creates, shows and paints its window and returns the handle, or
     // kNoWindow when the system refused to create it.
-    virtual WindowHandle openStringWindow() = 0;
-    virtual WindowHandle openFSelectWindow() = 0;
+    virtual WindowHandle openTextInputWindow() = 0;
+    virtual WindowHandle openSelectorWindow() = 0;
 };
 
 }  // namespace tarvik

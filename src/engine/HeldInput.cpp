@@ -1,10 +1,11 @@
 #include "engine/HeldInput.h"
 
+#include "config/ControlEntry.h"
+
 namespace tarvik {
 
 namespace {
 
-constexpr uint16_t kScanExtended = 0x100;
 constexpr uint16_t kRightShiftScan = 0x36;
 
 constexpr bool isModifier(int virtualKey) {
@@ -34,14 +35,14 @@ int variantOf(int virtualKey, const KeyboardRecord& record) {
     return right ? 1 : 0;
 }
 
-void releaseKey(HeldInput& held, Platform& platform, int virtualKey) {
+void releaseKey(HeldInput& held, InputSink& sink, int virtualKey) {
     for (int variant = 0; variant < kKeyVariants; ++variant) {
         if ((held.keyDown[virtualKey] & (1u << variant)) == 0) continue;
         const uint16_t scan = held.keyScan[virtualKey][variant];
         uint32_t flags = KeyFlags::kKeyUp;
-        if ((scan & kScanExtended) != 0) flags |= KeyFlags::kExtended;
-        platform.injectKeyboard(KeyboardRecord{static_cast<uint16_t>(virtualKey),
-                                               static_cast<uint16_t>(scan & 0xFF), flags});
+        if ((scan & ScanWord::kExtended) != 0) flags |= KeyFlags::kExtended;
+        sink.injectKeyboard(KeyboardRecord{static_cast<uint16_t>(virtualKey),
+                                           static_cast<uint16_t>(scan & 0xFF), flags});
         held.keyScan[virtualKey][variant] = 0;
     }
     held.keyDown[virtualKey] = 0;
@@ -70,10 +71,10 @@ void HeldInputTracker::injectKeyboard(const KeyboardRecord& record) {
             held_.keyDown[virtualKey] |= bit;
             held_.keyScan[virtualKey][variant] = static_cast<uint16_t>(
                 (record.scanCode & 0xFF) |
-                ((record.flags & KeyFlags::kExtended) != 0 ? kScanExtended : 0));
+                ((record.flags & KeyFlags::kExtended) != 0 ? ScanWord::kExtended : 0));
         }
     }
-    inner().injectKeyboard(record);
+    inner_.injectKeyboard(record);
 }
 
 void HeldInputTracker::injectMouse(const MouseRecord& record) {
@@ -82,21 +83,21 @@ void HeldInputTracker::injectMouse(const MouseRecord& record) {
         if ((record.flags & button.down) != 0) held_.mouseButtons |= button.down;
         if ((record.flags & button.up) != 0) held_.mouseButtons &= ~button.down;
     }
-    inner().injectMouse(record);
+    inner_.injectMouse(record);
 }
 
-void releaseHeldInput(HeldInput& held, Platform& platform) {
+void releaseHeldInput(HeldInput& held, InputSink& sink) {
     for (int virtualKey = 1; virtualKey < 256; ++virtualKey) {
         if (held.keyDown[virtualKey] != 0 && !isModifier(virtualKey)) {
-            releaseKey(held, platform, virtualKey);
+            releaseKey(held, sink, virtualKey);
         }
     }
     for (int virtualKey = 1; virtualKey < 256; ++virtualKey) {
-        if (held.keyDown[virtualKey] != 0) releaseKey(held, platform, virtualKey);
+        if (held.keyDown[virtualKey] != 0) releaseKey(held, sink, virtualKey);
     }
     for (const MouseButton& button : kMouseButtons) {
         if ((held.mouseButtons & button.down) != 0) {
-            platform.injectMouse(MouseRecord{0, 0, 0, button.up});
+            sink.injectMouse(MouseRecord{0, 0, 0, button.up});
         }
     }
     held.mouseButtons = 0;

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/ForwardingPlatform.h"
+#include "platform/InputSink.h"
 
 namespace tarvik {
 
@@ -17,26 +17,29 @@ constexpr int kKeyVariants = 2;
 
 struct HeldInput {
     uint8_t keyDown[256];                 // by virtual-key code: bit v while variant v is held
-    uint16_t keyScan[256][kKeyVariants];  // scan code of each press, kExtended bit above it
+    uint16_t keyScan[256][kKeyVariants];  // scan word of each press (ScanWord)
     uint32_t mouseButtons;                // MouseFlags::kLeftDown, kRightDown, kMiddleDown bits
 };
 
-// A platform that passes everything on to `inner` and writes down every
-// key and mouse button it injects. The polling thread injects through it.
-class HeldInputTracker final : public ForwardingPlatform {
+// An input sink that passes every record on to `inner` and writes down
+// every key and mouse button it presses or lets go. The polling thread
+// injects through it (a ForwardingPlatform joins it to the platform).
+class HeldInputTracker final : public InputSink {
   public:
-    HeldInputTracker(Platform& inner, HeldInput& held) : ForwardingPlatform(inner), held_(held) {}
+    HeldInputTracker(InputSink& inner, HeldInput& held) : inner_(inner), held_(held) {}
 
     void injectKeyboard(const KeyboardRecord& record) override;
     void injectMouse(const MouseRecord& record) override;
 
   private:
+    InputSink& inner_;
     HeldInput& held_;
 };
 
 // Lets go of everything `held` records, keys before modifiers and mouse
-// buttons last, through `platform` (the real one, not the tracker), and
+// buttons last, into `sink` (the system, or a layer in front of the
+// tracker, which then forgets them too), and
 // clears the record.
-void releaseHeldInput(HeldInput& held, Platform& platform);
+void releaseHeldInput(HeldInput& held, InputSink& sink);
 
 }  // namespace tarvik

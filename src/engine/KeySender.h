@@ -11,7 +11,7 @@ class KeySender {
   public:
     virtual ~KeySender() = default;
     // keyWord: virtual-key code in bits 0..7; scanWord: scan code in bits
-    // 0..7 and the extended-key bit 0x100; flags: 0 key down, 2 key up.
+    // 0..7 and ScanWord::kExtended; flags: 0 key down, 2 key up.
     // Injects one keyboard event, then sleeps max(delay, 2) ms.
     virtual void sendKeyEvent(int32_t delay, uint16_t keyWord, uint16_t scanWord,
                               uint32_t flags) = 0;

@@ -1,15 +1,15 @@
 #include "engine/PollingPass.h"
 
 #include "engine/ControlEvaluation.h"
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 #include "ui/text_input/WindowClosing.h"
 
 namespace tarvik {
 
 namespace {
 
-void serveStringWindow(PollingContext& context) {
-    AppState& state = context.state;
+void serveTextInputWindow(PollingContext& context) {
+    SharedState& state = context.state;
     EngineState& engine = state.engine;
     LearningContext learning{state.config, state.devices, context.source, state.selection,
                              context.learningView};
@@ -24,7 +24,7 @@ void serveStringWindow(PollingContext& context) {
 }
 
 void countSelectorDown(PollingContext& context) {
-    AppState& state = context.state;
+    SharedState& state = context.state;
     FunctionKeySelectorContext selector{state.functionKeys, context.selectorView, context.keys,
                                         context.platform};
     if (functionKeyCountdownStep(selector) == SelectorOutcome::kClosed) {
@@ -33,7 +33,7 @@ void countSelectorDown(PollingContext& context) {
 }
 
 void mapDevices(PollingContext& context) {
-    AppState& state = context.state;
+    SharedState& state = context.state;
     const ConfigHeader& header = state.config.header;
     context.host.waitForTrigger(kTriggerWaitMs);
     // A shift setting that names no real slot is never read.
@@ -68,7 +68,7 @@ void letGoOfEverything(PollingContext& context) {
 }  // namespace
 
 void pollingPass(PollingContext& context) {
-    AppState& state = context.state;
+    SharedState& state = context.state;
     EngineState& engine = state.engine;
     if (engine.pauseRequests.load() > 0) {
         letGoOfEverything(context);
@@ -83,7 +83,7 @@ void pollingPass(PollingContext& context) {
         context.host.dispatchWindowMessages();
     }
 
-    if (engine.stringWindow != kNoWindow) serveStringWindow(context);
+    if (engine.stringWindow != kNoWindow) serveTextInputWindow(context);
     if (engine.fSelectWindow != kNoWindow) countSelectorDown(context);
 
     if (state.configWindow.load() == kNoWindow && engine.stringWindow == kNoWindow) {

@@ -5,12 +5,12 @@
 
 #include <cstdint>
 
-#include "engine/ActionMode.h"
+#include "engine/ActionExecutor.h"
 #include "engine/ControlLearning.h"
 #include "engine/KeySender.h"
 #include "input/DeviceState.h"
 #include "platform/Platform.h"
-#include "shell/AppState.h"
+#include "engine/SharedState.h"
 #include "ui/text_input/FunctionKeySelector.h"
 #include "ui/text_input/TextInputStep.h"
 
@@ -36,7 +36,7 @@ class PollingHost {
 };
 
 struct PollingContext {
-    AppState& state;
+    SharedState& state;
     DeviceSource& source;
     ActionExecutor& executor;
     KeySender& keys;

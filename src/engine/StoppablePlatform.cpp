@@ -11,17 +11,17 @@ constexpr uint32_t kMouseReleases =
 
 void StoppablePlatform::injectKeyboard(const KeyboardRecord& record) {
     if (stopping() && (record.flags & KeyFlags::kKeyUp) == 0) return;
-    inner().injectKeyboard(record);
+    input().injectKeyboard(record);
 }
 
 void StoppablePlatform::injectMouse(const MouseRecord& record) {
     if (!stopping()) {
-        inner().injectMouse(record);
+        input().injectMouse(record);
         return;
     }
     // Only the button releases of the record go on: no press, no movement.
     const uint32_t releases = record.flags & kMouseReleases;
-    if (releases != 0) inner().injectMouse(MouseRecord{0, 0, 0, releases});
+    if (releases != 0) input().injectMouse(MouseRecord{0, 0, 0, releases});
 }
 
 void StoppablePlatform::sleepMs(uint32_t milliseconds) {

@@ -19,6 +19,9 @@ class StoppablePlatform final : public ForwardingPlatform {
   public:
     StoppablePlatform(Platform& inner, const std::atomic<int>& runFlag)
         : ForwardingPlatform(inner), runFlag_(runFlag) {}
+    // The injected input goes to `input`, the rest to `inner`.
+    StoppablePlatform(Platform& inner, InputSink& input, const std::atomic<int>& runFlag)
+        : ForwardingPlatform(inner, input), runFlag_(runFlag) {}
 
     void injectKeyboard(const KeyboardRecord& record) override;
     void injectMouse(const MouseRecord& record) override;

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "config/ControlEntry.h"
-#include "engine/ActionMode.h"
+#include "engine/ActionExecutor.h"
 #include "engine/EngineState.h"
 #include "engine/KeySender.h"
 #include "input/DeviceState.h"

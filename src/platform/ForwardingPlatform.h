@@ -1,7 +1,9 @@
 #pragma once
-// A platform that hands every call on to another one: the base of the
-// layers the polling thread puts between the engine and the system, each of
-// which overrides only what it watches or changes.
+// A platform that hands every call on: the injected input to `input`, all
+// else to `inner`. The base of the layers the polling thread puts between
+// the engine and the system, each of which overrides only what it watches
+// or changes; with `input` a layer of the input stream alone (such as the
+// held-input tracker) joins the chain.
 
 #include "platform/Platform.h"
 
@@ -9,10 +11,11 @@ namespace tarvik {
 
 class ForwardingPlatform : public Platform {
   public:
-    explicit ForwardingPlatform(Platform& inner) : inner_(inner) {}
+    explicit ForwardingPlatform(Platform& inner) : inner_(inner), input_(inner) {}
+    ForwardingPlatform(Platform& inner, InputSink& input) : inner_(inner), input_(input) {}
 
-    void injectKeyboard(const KeyboardRecord& record) override { inner_.injectKeyboard(record); }
-    void injectMouse(const MouseRecord& record) override { inner_.injectMouse(record); }
+    void injectKeyboard(const KeyboardRecord& record) override { input_.injectKeyboard(record); }
+    void injectMouse(const MouseRecord& record) override { input_.injectMouse(record); }
     void sleepMs(uint32_t milliseconds) override { inner_.sleepMs(milliseconds); }
     ScreenPoint cursorPosition() override { return inner_.cursorPosition(); }
     void setCursorPosition(ScreenPoint point) override { inner_.setCursorPosition(point); }
@@ -33,9 +36,11 @@ class ForwardingPlatform : public Platform {
 
   protected:
     Platform& inner() { return inner_; }
+    InputSink& input() { return input_; }
 
   private:
     Platform& inner_;
+    InputSink& input_;
 };
 
 }  // namespace tarvik

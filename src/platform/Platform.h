@@ -4,39 +4,9 @@
 
 #include <cstdint>
 
+#include "platform/InputSink.h"
+
 namespace tarvik {
-
-// One injected keyboard record. flags: 0 = key down, 2 = key up, plus the
-// extended-key flag 1.
-struct KeyboardRecord {
-    uint16_t virtualKey;
-    uint16_t scanCode;
-    uint32_t flags;
-};
-
-namespace KeyFlags {
-constexpr uint32_t kExtended = 0x1;
-constexpr uint32_t kKeyUp = 0x2;
-}  // namespace KeyFlags
-
-// One injected mouse record; relative movement only.
-struct MouseRecord {
-    int32_t dx;
-    int32_t dy;
-    int32_t data;
-    uint32_t flags;
-};
-
-namespace MouseFlags {
-constexpr uint32_t kMove = 0x1;
-constexpr uint32_t kLeftDown = 0x2;
-constexpr uint32_t kLeftUp = 0x4;
-constexpr uint32_t kRightDown = 0x8;
-constexpr uint32_t kRightUp = 0x10;
-constexpr uint32_t kMiddleDown = 0x20;
-constexpr uint32_t kMiddleUp = 0x40;
-constexpr uint32_t kWheel = 0x800;
-}  // namespace MouseFlags
 
 struct ScreenPoint {
     int32_t x;
@@ -58,12 +28,10 @@ enum class MessageBoxKind {
 
 enum class MessageBoxAnswer { kOk, kYes, kNo };
 
-class Platform {
+// The system's input stream (InputSink) and the rest of what the logic asks
+// of the system.
+class Platform : public InputSink {
   public:
-    virtual ~Platform() = default;
-
-    virtual void injectKeyboard(const KeyboardRecord& record) = 0;
-    virtual void injectMouse(const MouseRecord& record) = 0;
     virtual void sleepMs(uint32_t milliseconds) = 0;
 
     virtual ScreenPoint cursorPosition() = 0;

@@ -16,14 +16,6 @@ namespace tarvik {
 // text names no program.
 bool programTextMatches(const char* programText, const char* imagePath);
 
-// A configuration chosen by hand in the configuration window, for the
-// following to take as the one that comes back. `count` tells a new choice
-// from one already seen.
-struct HandChoice {
-    char file[kMaxPathLength] = {};
-    uint32_t count = 0;
-};
-
 struct FollowingState {
     bool on = false;
     char baseFile[kMaxPathLength] = {};     // what comes back for programs without one

@@ -40,7 +40,7 @@ void startRequestedProgram(const CommandLineOptions& options, const ConfigHeader
 
 void autostartPathOf(const ConfigHeader& header,
                      char (&path)[sizeof(ConfigHeader::autostartPath) + 1]) {
-    copyBounded(path, header.autostartPath);
+    copyBounded(path, boundedText(header.autostartPath));
 }
 
 }  // namespace tarvik

@@ -29,11 +29,11 @@ void buildTrayMenu(const ConfigHeader& header, const CfgFileList& files, TrayMen
         TrayMenuItem& item = menu.configFiles[row];
         item.id = TrayCommand::kFirstConfigFile + row;
         char text[sizeof(CfgFileEntry::programText) + 1];
-        copyBounded(text, files.rows[row].programText);
+        copyBounded(text, boundedText(files.rows[row].programText));
         programFileName(text, item.text);
         // A configuration that starts no program would be a blank line;
         // its file name tells it apart instead.
-        if (item.text[0] == '\0') copyBounded(item.text, files.rows[row].fileName);
+        if (item.text[0] == '\0') copyBounded(item.text, boundedText(files.rows[row].fileName));
     }
     menu.configFileCount = count;
 }
@@ -44,7 +44,7 @@ void runTrayCommand(TrayCommandContext& context, int id) {
     if (row >= 0 && row < kMaxCfgFiles) {
         if (row >= files.fileList.cfgFileCount) return;
         char fileName[sizeof(CfgFileEntry::fileName) + 1];
-        copyBounded(fileName, files.fileList.rows[row].fileName);
+        copyBounded(fileName, boundedText(files.fileList.rows[row].fileName));
         loadConfiguration(files, fileName);
         if (files.config.header.autostart != 0) launchAutostart(context);
         return;

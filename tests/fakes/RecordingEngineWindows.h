@@ -1,7 +1,8 @@
 #pragma once
 // Engine windows that are never created: every opening is written to a log
 // (normally the recording platform's, so its place among the injected
-// events shows) and answered with a scripted handle.
+// events shows) and answered with a scripted handle. Made without a log,
+// they open nothing: every creation fails.
 
 #include <string>
 #include <vector>
@@ -13,26 +14,29 @@ namespace tarvik::testing {
 
 class RecordingEngineWindows : public EngineWindows {
   public:
+    RecordingEngineWindows() = default;
     RecordingEngineWindows(std::vector<std::string>& log, const FunctionKeyTable& functionKeys)
-        : log_(log), functionKeys_(functionKeys) {}
+        : textInputHandle(0x51), selectorHandle(0xF1), log_(&log), functionKeys_(&functionKeys) {}
 
     // Handed out by the next openings; kNoWindow makes creation fail.
-    WindowHandle stringHandle = 0x51;
-    WindowHandle fSelectHandle = 0xF1;
+    WindowHandle textInputHandle = kNoWindow;
+    WindowHandle selectorHandle = kNoWindow;
 
-    WindowHandle openStringWindow() override {
-        log_.push_back("open JoyString");
-        return stringHandle;
+    WindowHandle openTextInputWindow() override {
+        if (log_ != nullptr) log_->push_back("open JoyString");
+        return textInputHandle;
     }
     // The real window reads the selected row while it is being created.
-    WindowHandle openFSelectWindow() override {
-        log_.push_back("open JoyF row=" + std::to_string(functionKeys_.fSelectIndex));
-        return fSelectHandle;
+    WindowHandle openSelectorWindow() override {
+        if (log_ != nullptr) {
+            log_->push_back("open JoyF row=" + std::to_string(functionKeys_->fSelectIndex));
+        }
+        return selectorHandle;
     }
 
   private:
-    std::vector<std::string>& log_;
-    const FunctionKeyTable& functionKeys_;
+    std::vector<std::string>* log_ = nullptr;
+    const FunctionKeyTable* functionKeys_ = nullptr;
 };
 
 }  // namespace tarvik::testing

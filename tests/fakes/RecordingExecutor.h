@@ -5,23 +5,32 @@
 #include <vector>
 
 #include "config/Configuration.h"
-#include "engine/ActionMode.h"
-#include "input/DeviceState.h"
+#include "engine/ActionExecutor.h"
 
 namespace tarvik::testing {
 
 class RecordingExecutor : public ActionExecutor {
   public:
-    explicit RecordingExecutor(const Configuration& config) : config_(config) {}
+    // Counts only: what a benchmark wants, no allocation per action.
+    RecordingExecutor() = default;
+    // Lines read "press B:E" / "release B:E" with the block and the entry's
+    // position in that block (not its stored controlIndex), into its own
+    // log or into `into`.
+    explicit RecordingExecutor(const Configuration& config) : config_(&config), into_(&log) {}
+    RecordingExecutor(std::vector<std::string>& into, const Configuration& config)
+        : config_(&config), into_(&into) {}
+    RecordingExecutor(const RecordingExecutor&) = delete;
+    RecordingExecutor& operator=(const RecordingExecutor&) = delete;
 
+    long calls = 0;
     std::vector<std::string> log;
 
-    // Lines read "press B:E" / "release B:E" with the block and the entry's
-    // position in that block (not its stored controlIndex).
     void executeAction(int block, ControlEntry& entry, ActionMode mode) override {
-        const long index = &entry - config_.blocks[block].entries;
-        log.push_back((mode == ActionMode::kPress ? "press " : "release ") + std::to_string(block) +
-                      ":" + std::to_string(index));
+        ++calls;
+        if (into_ == nullptr) return;
+        const long index = &entry - config_->blocks[block].entries;
+        into_->push_back((mode == ActionMode::kPress ? "press " : "release ") +
+                         std::to_string(block) + ":" + std::to_string(index));
     }
     std::vector<std::string> take() {
         std::vector<std::string> out;
@@ -30,17 +39,8 @@ class RecordingExecutor : public ActionExecutor {
     }
 
   private:
-    const Configuration& config_;
-};
-
-class NullDeviceSource : public DeviceSource {
-  public:
-    int polls = 0;
-    int32_t pollJoystick(int) override {
-        ++polls;
-        return 0;
-    }
-    int32_t pollMouse() override { return 0; }
+    const Configuration* config_ = nullptr;
+    std::vector<std::string>* into_ = nullptr;
 };
 
 }  // namespace tarvik::testing

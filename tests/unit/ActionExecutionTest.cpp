@@ -227,7 +227,7 @@ TEST_F(Actions, StringInputOpensOnceAndRemembersItsBlock) {
     std::memset(state.textInput.echoLine, 'z', sizeof(state.textInput.echoLine));
     EXPECT_EQ(release(e, 3), Log{});
     EXPECT_EQ(press(e, 3), Log{"open JoyString"});
-    EXPECT_EQ(state.stringWindow, windows.stringHandle);
+    EXPECT_EQ(state.stringWindow, windows.textInputHandle);
     EXPECT_EQ(state.stringBlock, 3);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(state.textInput.echoLine), kEchoLength),
               std::string(20, '\0'));
@@ -245,11 +245,11 @@ TEST_F(Actions, StringInputOpensOnceAndRemembersItsBlock) {
 TEST_F(Actions, StringInputThatCouldNotBeCreatedIsTriedAgain) {
     ControlEntry& e = entry(8, 2);
     e.openStringInput = 1;
-    windows.stringHandle = kNoWindow;
+    windows.textInputHandle = kNoWindow;
     EXPECT_EQ(press(e, 2), Log{"open JoyString"});
     EXPECT_EQ(state.stringWindow, kNoWindow);
     EXPECT_EQ(state.stringBlock, 2);
-    windows.stringHandle = 0x77;
+    windows.textInputHandle = 0x77;
     EXPECT_EQ(press(e, 2), Log{"open JoyString"});
     EXPECT_EQ(state.stringWindow, WindowHandle{0x77});
 }
@@ -259,7 +259,7 @@ TEST_F(Actions, FunctionKeySelectorOpensOnRowOneAndStepsThroughAllRows) {
     e.fSelect = 1;
     EXPECT_EQ(release(e), Log{});
     EXPECT_EQ(press(e), Log{"open JoyF row=1"});
-    EXPECT_EQ(state.fSelectWindow, windows.fSelectHandle);
+    EXPECT_EQ(state.fSelectWindow, windows.selectorHandle);
     EXPECT_EQ(functionKeys.fSelectCountdown, 5);
     for (int step = 2; step <= 13; ++step) {
         functionKeys.fSelectCountdown = 2;  // the polling thread counted down meanwhile
@@ -276,7 +276,7 @@ TEST_F(Actions, FunctionKeySelectorOpensOnRowOneAndStepsThroughAllRows) {
 TEST_F(Actions, FunctionKeySelectorThatCouldNotBeCreatedStartsOverFromRowOne) {
     ControlEntry& e = entry(9);
     e.fSelect = 1;
-    windows.fSelectHandle = kNoWindow;
+    windows.selectorHandle = kNoWindow;
     functionKeys.fSelectIndex = 7;
     EXPECT_EQ(press(e), Log{"open JoyF row=1"});
     EXPECT_EQ(press(e), Log{"open JoyF row=1"});

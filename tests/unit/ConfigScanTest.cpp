@@ -156,18 +156,18 @@ TEST(Wildcard, MatchesLikeTheSystemSearchIgnoringCase) {
 TEST(BoundedString, ReadsNeverRunPastAnUnterminatedArray) {
     char field[8];
     std::memset(field, 'z', sizeof(field));
-    EXPECT_EQ(boundedView(field), std::string_view("zzzzzzzz"));
+    EXPECT_EQ(boundedText(field), std::string_view("zzzzzzzz"));
     char shorter[5];
-    copyBounded(shorter, field);
+    copyBounded(shorter, boundedText(field));
     EXPECT_STREQ(shorter, "zzzz");
     char longer[12];
     std::memset(longer, 'q', sizeof(longer));
-    copyBounded(longer, field);
+    copyBounded(longer, boundedText(field));
     EXPECT_STREQ(longer, "zzzzzzzz");
     EXPECT_TRUE(allZero(longer + 8, 4));
     field[3] = '\0';
-    EXPECT_EQ(boundedView(field), std::string_view("zzz"));
-    copyBounded(longer, field);
+    EXPECT_EQ(boundedText(field), std::string_view("zzz"));
+    copyBounded(longer, boundedText(field));
     EXPECT_STREQ(longer, "zzz");
     EXPECT_TRUE(allZero(longer + 3, 9));
 }

@@ -6,6 +6,7 @@
 #include "engine/ControlEvaluation.h"
 #include "engine/HatSector.h"
 #include "fakes/ConfigFixtures.h"
+#include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingExecutor.h"
 
 namespace tarvik {
@@ -18,7 +19,7 @@ class Evaluation : public ::testing::Test {
     std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
     std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(1);
     testing::RecordingExecutor executor{*config};
-    testing::NullDeviceSource source;
+    testing::RecordingDeviceSource source;
     EvaluationContext context{*config, *devices, source, executor};
 
     void SetUp() override { config->header.shiftDevice = 5; }  // out of the way

@@ -4,31 +4,25 @@
 #include <vector>
 
 #include "engine/ControlLearning.h"
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 #include "fakes/ConfigFixtures.h"
+#include "fakes/RecordingDeviceSource.h"
+#include "ui/config/ControlIds.h"
 
 namespace tarvik {
 namespace {
 
 using Log = std::vector<std::string>;
 
-class LoggingSource : public DeviceSource {
-  public:
-    Log log;
-    int32_t pollJoystick(int slot) override {
-        log.push_back("joystick " + std::to_string(slot));
-        return 0;
-    }
-    int32_t pollMouse() override {
-        log.push_back("mouse");
-        return 0;
-    }
-};
-
 class LoggingView : public LearningView {
   public:
     Log log;
-    void setRadioCheck(int id, bool checked) override {
+    // Written as the window's radio ids, which the window maps them to.
+    void setControlCheck(int control, bool checked) override {
+        radio(ControlId::controlRadio(control), checked);
+    }
+    void setHatCheck(int hat, bool checked) override { radio(ControlId::povRadio(hat), checked); }
+    void radio(int id, bool checked) {
         log.push_back((checked ? "check " : "uncheck ") + std::to_string(id));
     }
     void redisplayPage() override { log.push_back("redisplay"); }
@@ -42,7 +36,7 @@ class Learning : public ::testing::Test {
   protected:
     std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
     std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(1);  // mouse in slot 2
-    LoggingSource source;
+    testing::RecordingDeviceSource source{"joystick ", "mouse"};
     LoggingView view;
     SelectionState selection;
     LearningContext context{*config, *devices, source, selection, view};

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "config/Defaults.h"
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 #include "fakes/ConfigFixtures.h"
 #include "ui/config/DialogRules.h"
 

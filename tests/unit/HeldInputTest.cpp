@@ -7,8 +7,10 @@
 #include "engine/ActionExecution.h"
 #include "engine/ControlEvaluation.h"
 #include "engine/HeldInput.h"
+#include "platform/ForwardingPlatform.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/RecordingEngineWindows.h"
+#include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingExecutor.h"
 #include "fakes/RecordingPlatform.h"
 
@@ -27,11 +29,12 @@ class HeldInputRelease : public ::testing::Test {
     EngineState engine;
     testing::RecordingPlatform platform;
     HeldInputTracker tracker{platform, engine.heldInput};
-    SyntheticInput input{tracker, engine, *devices};
+    ForwardingPlatform tracked{platform, tracker};
+    SyntheticInput input{tracked, engine, *devices};
     testing::RecordingEngineWindows windows{platform.log, *functionKeys};
     ActionExecution actions{
-        ActionContext{input, engine, *functionKeys, *devices, tracker, windows}};
-    testing::NullDeviceSource source;
+        ActionContext{input, engine, *functionKeys, *devices, tracked, windows}};
+    testing::RecordingDeviceSource source;
     EvaluationContext evaluation{*config, *devices, source, actions};
 
     void SetUp() override {

@@ -8,8 +8,11 @@
 #include "engine/ActionExecution.h"
 #include "engine/PollingPass.h"
 #include "fakes/ConfigFixtures.h"
+#include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingEngineWindows.h"
+#include "fakes/RecordingExecutor.h"
 #include "fakes/RecordingPlatform.h"
+#include "platform/ForwardingPlatform.h"
 
 namespace tarvik {
 namespace {
@@ -18,36 +21,6 @@ using Log = std::vector<std::string>;
 
 // Every poll, action, wait and drawing goes into the platform's log, so the
 // order of one pass reads as one sequence.
-class LoggingSource : public DeviceSource {
-  public:
-    explicit LoggingSource(Log& log) : log_(log) {}
-    int32_t pollJoystick(int slot) override {
-        log_.push_back("poll " + std::to_string(slot));
-        return 0;
-    }
-    int32_t pollMouse() override {
-        log_.push_back("poll mouse");
-        return 0;
-    }
-
-  private:
-    Log& log_;
-};
-
-class LoggingExecutor : public ActionExecutor {
-  public:
-    LoggingExecutor(Log& log, const Configuration& config) : log_(log), config_(config) {}
-    void executeAction(int block, ControlEntry& entry, ActionMode mode) override {
-        const long index = &entry - config_.blocks[block].entries;
-        log_.push_back((mode == ActionMode::kPress ? "press " : "release ") +
-                       std::to_string(block) + ":" + std::to_string(index));
-    }
-
-  private:
-    Log& log_;
-    const Configuration& config_;
-};
-
 class LoggingHost : public PollingHost {
   public:
     explicit LoggingHost(Log& log) : log_(log) {}
@@ -76,19 +49,20 @@ class LoggingViews : public TextInputView, public FunctionKeySelectorView {
 // into a recording platform; only the devices and the windows are fakes.
 class PollingPass : public ::testing::Test {
   protected:
-    std::unique_ptr<AppState> app = std::make_unique<AppState>();
+    std::unique_ptr<SharedState> app = std::make_unique<SharedState>();
     testing::RecordingPlatform platform;
     Log& log = platform.log;
-    LoggingSource source{log};
+    testing::RecordingDeviceSource source{log, "poll ", "poll mouse"};
     LoggingHost host{log};
     LoggingViews views{log};
     NullLearningView learningView;
     HeldInputTracker tracker{platform, app->engine.heldInput};
-    SyntheticInput input{tracker, app->engine, app->devices};
+    ForwardingPlatform tracked{platform, tracker};
+    SyntheticInput input{tracked, app->engine, app->devices};
     testing::RecordingEngineWindows windows{log, app->functionKeys};
     ActionExecution actions{
         ActionContext{input, app->engine, app->functionKeys, app->devices, platform, windows}};
-    LoggingExecutor loggingExecutor{log, app->config};
+    testing::RecordingExecutor loggingExecutor{log, app->config};
 
     void SetUp() override {
         writeRecordDefaults(app->config);
@@ -284,7 +258,7 @@ TEST_F(PollingPass, PauseLetsGoOfEverythingAndEvaluatesNothingUntilWithdrawn) {
 TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
     class StoppingHost : public PollingHost {
       public:
-        explicit StoppingHost(AppState& app) : app_(app) {}
+        explicit StoppingHost(SharedState& app) : app_(app) {}
         int passes = 0;
         void waitForTrigger(uint32_t) override {
             if (++passes == 3) app_.runFlag = 0;
@@ -292,7 +266,7 @@ TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
         void dispatchWindowMessages() override {}
 
       private:
-        AppState& app_;
+        SharedState& app_;
     } stopping{*app};
     PollingContext context{*app,  source, loggingExecutor, input,   platform,
                            views, views,  learningView,    stopping};
@@ -342,7 +316,7 @@ TEST_F(PollingPass, OpenTextInputWindowIsServedInsteadOfMappingUntilItsExit) {
     app->config.blocks[0].learnMask = LearnMask::kButtons;
     press(0, 0);
     EXPECT_EQ(only(pass(true), "open"), Log{"open JoyString"});
-    EXPECT_EQ(app->engine.stringWindow, windows.stringHandle);
+    EXPECT_EQ(app->engine.stringWindow, windows.textInputHandle);
     EXPECT_EQ(app->engine.stringBlock, 0);
 
     // While it is open, button 2 drives the grid instead of typing its key.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fakes/ConfigFixtures.h"
+#include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingExecutor.h"
 #include "fakes/RecordingKeySender.h"
 #include "fakes/RecordingPlatform.h"
@@ -169,7 +170,7 @@ class TextInputPass : public TextInput {
   protected:
     std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
     std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(1);
-    testing::NullDeviceSource source;
+    testing::RecordingDeviceSource source;
     NullLearningView learningView;
     LearningContext learning{*config, *devices, source, selection, learningView};
 

@@ -21,6 +21,7 @@
 #include "shell/AppState.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
 #include "wine/MessagePump.h"
+#include "wine/ProbeWindow.h"
 
 namespace tarvik::testing {
 
@@ -102,35 +103,22 @@ class EngineWindowRig : public ::testing::Test {
 
     Win32Platform platform;
     std::unique_ptr<AppState> app = std::make_unique<AppState>();
-    Win32EngineWindows windows;
+    Win32EngineWindows windows{*app};
     HBRUSH faceBrush = nullptr;
     HWND probe = nullptr;
 
     void SetUp() override {
         HINSTANCE instance = GetModuleHandleA(nullptr);
         fillFunctionKeyTable(app->functionKeys, platform);
-        bindEngineWindows(*app);
         faceBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
         ASSERT_TRUE(registerEngineWindowClasses(instance, faceBrush))
             << "JoyString or JoyF is already registered in this process";
 
-        WNDCLASSA probeClass{};
-        probeClass.lpfnWndProc = probeWindowProc;
-        probeClass.hInstance = instance;
-        probeClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        probeClass.lpszClassName = kProbeClass;
-        RegisterClassA(&probeClass);
         probeKeys.clear();
         probeTyped.clear();
-        probe = CreateWindowExA(0, kProbeClass, kProbeTitle, WS_OVERLAPPEDWINDOW, 160, 110, 700,
-                                420, nullptr, nullptr, instance, nullptr);
+        probe = openProbeWindow(kProbeClass, kProbeTitle, probeWindowProc, {160, 110, 860, 530});
         ASSERT_NE(probe, nullptr);
-        ShowWindow(probe, SW_SHOW);
-        UpdateWindow(probe);
-        SetForegroundWindow(probe);
-        SetFocus(probe);
-        ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == probe; }))
-            << "the probe window never got the focus";
+        ASSERT_TRUE(focusProbeWindow(probe)) << "the probe window never got the focus";
     }
 
     void TearDown() override {

@@ -28,7 +28,7 @@ class SelectorWindow : public EngineWindowRig {
         app->functionKeys.fSelectIndex = row;
         app->functionKeys.fSelectCountdown = kSelectorCountdown;
         app->engine.fSelectWindow = kNoWindow;
-        const WindowHandle returned = windows.openFSelectWindow();
+        const WindowHandle returned = windows.openSelectorWindow();
         window = hwndOf(returned);
         ASSERT_NE(window, nullptr);
         ASSERT_EQ(app->engine.fSelectWindow, returned) << "set by the creation handler";

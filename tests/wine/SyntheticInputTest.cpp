@@ -15,8 +15,11 @@
 #include "engine/ActionExecution.h"
 #include "engine/SyntheticInput.h"
 #include "engine/win32/Win32EngineWindows.h"
+#include "fakes/RecordingEngineWindows.h"
 #include "wine/MessagePump.h"
+#include "wine/ProbeWindow.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/WindowClass.h"
 
 namespace tarvik {
 namespace {
@@ -93,12 +96,6 @@ std::size_t count(UINT message) {
     return n;
 }
 
-class NoEngineWindows : public EngineWindows {
-  public:
-    WindowHandle openStringWindow() override { return kNoWindow; }
-    WindowHandle openFSelectWindow() override { return kNoWindow; }
-};
-
 class InjectedInput : public ::testing::Test {
   protected:
     Win32Platform platform;
@@ -108,25 +105,13 @@ class InjectedInput : public ::testing::Test {
     HWND probe = nullptr;
     POINT centre{};
 
-    static void SetUpTestSuite() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = probeProcedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = kProbeClass;
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        RegisterClassA(&windowClass);
-    }
     static void TearDownTestSuite() { UnregisterClassA(kProbeClass, GetModuleHandleA(nullptr)); }
 
     void SetUp() override {
-        probe = CreateWindowExA(0, kProbeClass, "probe", WS_OVERLAPPEDWINDOW, 100, 100, 400, 300,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        probe =
+            testing::openProbeWindow(kProbeClass, "probe", probeProcedure, {100, 100, 500, 400});
         ASSERT_NE(probe, nullptr);
-        ShowWindow(probe, SW_SHOW);
-        UpdateWindow(probe);
-        SetForegroundWindow(probe);
-        SetFocus(probe);
-        ASSERT_TRUE(pumpUntil([&] { return GetForegroundWindow() == probe; }))
+        ASSERT_TRUE(testing::focusProbeWindow(probe, kPatienceMs))
             << "the probe window never got the focus";
         RECT client{};
         GetClientRect(probe, &client);
@@ -181,7 +166,7 @@ TEST_F(InjectedInput, ScanWordBitEightMakesAnExtendedKey) {
 
 TEST_F(InjectedInput, ExecutedKeyWithShiftTypesTheCapital) {
     FunctionKeyTable functionKeys{};
-    NoEngineWindows windows;
+    testing::RecordingEngineWindows windows;  // opens nothing
     ActionExecution executor{{input, state, functionKeys, *devices, platform, windows}};
     auto entry = std::make_unique<ControlEntry>();
     entry->sendKeys = 1;
@@ -284,18 +269,16 @@ class EngineWindowCreation : public InjectedInput {
 
     void SetUp() override {
         InjectedInput::SetUp();
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "JoyString";
-        const bool stringClass = RegisterClassA(&windowClass) != 0;
-        windowClass.lpszClassName = "JoyF";
-        const bool fClass = RegisterClassA(&windowClass) != 0;
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        const bool stringClass =
+            registerWindowClass(instance, kTextInputWindowClass, DefWindowProcA, nullptr);
+        const bool fClass =
+            registerWindowClass(instance, kSelectorWindowClass, DefWindowProcA, nullptr);
         registered = stringClass && fClass;
     }
     void TearDown() override {
-        UnregisterClassA("JoyString", GetModuleHandleA(nullptr));
-        UnregisterClassA("JoyF", GetModuleHandleA(nullptr));
+        UnregisterClassA(kTextInputWindowClass, GetModuleHandleA(nullptr));
+        UnregisterClassA(kSelectorWindowClass, GetModuleHandleA(nullptr));
         InjectedInput::TearDown();
     }
 
@@ -308,9 +291,10 @@ class EngineWindowCreation : public InjectedInput {
 
 TEST_F(EngineWindowCreation, WindowsAreTopmostVisibleAndLeaveTheFocusAlone) {
     if (!registered) GTEST_SKIP() << "the classes are registered elsewhere in this process";
-    Win32EngineWindows windows;
+    auto shared = std::make_unique<SharedState>();
+    Win32EngineWindows windows(*shared);
 
-    HWND text = reinterpret_cast<HWND>(windows.openStringWindow());
+    HWND text = reinterpret_cast<HWND>(windows.openTextInputWindow());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(title(text), "text input with gaming device");
     const LONG style = GetWindowLongA(text, GWL_STYLE);
@@ -324,7 +308,7 @@ TEST_F(EngineWindowCreation, WindowsAreTopmostVisibleAndLeaveTheFocusAlone) {
     EXPECT_EQ(rect.right - rect.left, 640);
     EXPECT_EQ(rect.bottom - rect.top, 480);
 
-    HWND selector = reinterpret_cast<HWND>(windows.openFSelectWindow());
+    HWND selector = reinterpret_cast<HWND>(windows.openSelectorWindow());
     ASSERT_NE(selector, nullptr);
     EXPECT_EQ(title(selector), "F1");
     EXPECT_EQ(GetWindowLongA(selector, GWL_STYLE) &

@@ -7,7 +7,8 @@
 #include "EngineWindowRig.h"
 #include "engine/ControlLearning.h"
 #include "engine/SyntheticInput.h"
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
+#include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingExecutor.h"
 #include "ui/text_input/TextInputLayout.h"
 
@@ -37,7 +38,7 @@ class TextInputWindow : public EngineWindowRig {
         app->engine.stringWindow = kNoWindow;
         app->engine.textInput.cursorColumn = 5;  // left over from an earlier opening
         app->engine.textInput.cursorRow = 3;
-        const WindowHandle returned = windows.openStringWindow();
+        const WindowHandle returned = windows.openTextInputWindow();
         window = hwndOf(returned);
         ASSERT_NE(window, nullptr);
         // Set by the creation handler, before the opening returned.
@@ -234,7 +235,7 @@ TEST_F(TextInputWindow, ViewsDoNothingWhileTheWindowIsClosed) {
 // table between the polling thread's passes.
 class TypingWithTheDevice : public TextInputWindow {
   protected:
-    testing::NullDeviceSource source;
+    testing::RecordingDeviceSource source;
     NullLearningView learningView;
     LearningContext learning{app->config, app->devices, source, app->selection, learningView};
     SyntheticInput keys{platform, app->engine, app->devices};

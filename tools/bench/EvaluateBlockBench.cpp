@@ -6,21 +6,11 @@
 #include "AllocationCounter.h"
 #include "engine/ControlEvaluation.h"
 #include "fakes/ConfigFixtures.h"
+#include "fakes/RecordingDeviceSource.h"
+#include "fakes/RecordingExecutor.h"
 
 namespace tarvik {
 namespace {
-
-class CountingExecutor : public ActionExecutor {
-  public:
-    long calls = 0;
-    void executeAction(int, ControlEntry&, ActionMode) override { ++calls; }
-};
-
-class QuietSource : public DeviceSource {
-  public:
-    int32_t pollJoystick(int) override { return 0; }
-    int32_t pollMouse() override { return 0; }
-};
 
 // Counted outside the timed loop, whose own bookkeeping may allocate.
 template <typename Step>
@@ -36,8 +26,8 @@ double allocationsIn1000Passes(EvaluationContext& context, Step step) {
 void BM_EvaluateIdleBlock(benchmark::State& st) {
     auto config = testing::makeDefaultConfiguration();
     auto devices = testing::makeDeviceTable(1);
-    CountingExecutor executor;
-    QuietSource source;
+    testing::RecordingExecutor executor;
+    testing::RecordingDeviceSource source;
     EvaluationContext context{*config, *devices, source, executor};
     for (auto _ : st) {
         evaluateBlock(context, 0);
@@ -53,8 +43,8 @@ BENCHMARK(BM_EvaluateIdleBlock);
 void BM_EvaluateEverythingMoving(benchmark::State& st) {
     auto config = testing::makeDefaultConfiguration();
     auto devices = testing::makeDeviceTable(1);
-    CountingExecutor executor;
-    QuietSource source;
+    testing::RecordingExecutor executor;
+    testing::RecordingDeviceSource source;
     EvaluationContext context{*config, *devices, source, executor};
     DeviceState& s = devices->states[0];
     uint32_t tick = 0;

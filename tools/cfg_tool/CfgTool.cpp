@@ -14,6 +14,7 @@
 #include "config/ConfigFiles.h"
 #include "config/Thresholds.h"
 #include "config/text/ConfigText.h"
+#include "platform/ForwardingFileSystem.h"
 #include "platform/Platform.h"
 #ifdef _WIN32
 #include "platform/win32/Win32FileSystem.h"
@@ -91,37 +92,20 @@ using SystemFileSystem = PortableFileSystem;
 
 // Refuses, before a byte is written, a save whose length would leave out
 // blocks the text uses.
-class CoveringFileSystem final : public FileSystem {
+class CoveringFileSystem final : public ForwardingFileSystem {
   public:
+    explicit CoveringFileSystem(FileSystem& inner) : ForwardingFileSystem(inner) {}
+
     size_t requiredLength = 0;
     bool tooShort = false;
 
-    bool exists(const char* path) override { return inner_.exists(path); }
-    FileHandle openForRead(const char* path) override { return inner_.openForRead(path); }
-    FileHandle create(const char* path) override { return inner_.create(path); }
-    size_t read(FileHandle file, void* buffer, size_t count) override {
-        return inner_.read(file, buffer, count);
-    }
     size_t write(FileHandle file, const void* data, size_t count) override {
         if (count < requiredLength) {
             tooShort = true;
             return 0;
         }
-        return inner_.write(file, data, count);
+        return inner().write(file, data, count);
     }
-    bool close(FileHandle file) override { return inner_.close(file); }
-    bool replace(const char* from, const char* to) override { return inner_.replace(from, to); }
-    bool remove(const char* path) override { return inner_.remove(path); }
-    SearchHandle findFirst(const char* pattern, DirectoryEntry& entry) override {
-        return inner_.findFirst(pattern, entry);
-    }
-    bool findNext(SearchHandle search, DirectoryEntry& entry) override {
-        return inner_.findNext(search, entry);
-    }
-    void findClose(SearchHandle search) override { inner_.findClose(search); }
-
-  private:
-    SystemFileSystem inner_;
 };
 
 // What the file routines need beside the record.
@@ -131,7 +115,8 @@ struct FileRoutines {
     ConfigHeader headerBuffer{};
     DeviceTable devices{};
     ConsolePlatform platform;
-    CoveringFileSystem files;
+    SystemFileSystem disk;
+    CoveringFileSystem files{disk};
 
     ConfigFileContext context(Configuration& config) {
         return {config, functionKeys, fileList, headerBuffer, devices, platform, files};

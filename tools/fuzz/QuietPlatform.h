@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "engine/EngineWindows.h"
-#include "input/DeviceState.h"
+#include "fakes/RecordingDeviceSource.h"
+#include "fakes/RecordingEngineWindows.h"
 #include "platform/Platform.h"
 
 namespace tarvik::fuzz {
@@ -29,16 +29,8 @@ class QuietPlatform : public Platform {
     }
 };
 
-class NoDevices final : public DeviceSource {
-  public:
-    int32_t pollJoystick(int) override { return 0; }
-    int32_t pollMouse() override { return 0; }
-};
-
-class NoWindows final : public EngineWindows {
-  public:
-    WindowHandle openStringWindow() override { return kNoWindow; }
-    WindowHandle openFSelectWindow() override { return kNoWindow; }
-};
+// Read nothing and open nothing: the tests' fakes made without a log.
+using NoDevices = testing::RecordingDeviceSource;
+using NoWindows = testing::RecordingEngineWindows;
 
 }  // namespace tarvik::fuzz

@@ -298,7 +298,7 @@ std::string formatKey(uint16_t keyWord, uint16_t scanWord, char character) {
 }
 
 std::string formatKeys(const ControlEntry& entry) {
-    const size_t count = boundedLength(entry.keyText);
+    const size_t count = boundedText(entry.keyText).size();
     if (count == 0) return "none";
     std::string out;
     for (size_t i = 0; i < count; ++i) {
@@ -485,11 +485,11 @@ std::string axisName(int direction) {
 
 std::vector<TextLine> headerLines(const ConfigHeader& h) {
     return {
-        {"name", quote(boundedView(h.name))},
+        {"name", quote(boundedText(h.name))},
         {"number", std::to_string(h.number)},
-        {"program", quote(boundedView(h.autostartPath))},
+        {"program", quote(boundedText(h.autostartPath))},
         {"autostart", formatSwitch(h.autostart)},
-        {"comment", quote(boundedView(h.comment))},
+        {"comment", quote(boundedText(h.comment))},
         {"shift device", std::to_string(uint64_t{h.shiftDevice} + 1)},
         {"shift button",
          h.shiftButton < kNoShiftButton ? std::to_string(h.shiftButton + 1) : "off"},
@@ -566,7 +566,7 @@ std::string applyBlockLine(std::string_view name, std::string_view value, LayerB
 std::vector<TextLine> entryLines(const ControlEntry& e) {
     const char* action = mouseActionName(e.mouseActionCode);
     return {
-        {"label", quote(boundedView(e.label))},
+        {"label", quote(boundedText(e.label))},
         {"keys", formatKeys(e)},
         {"flags", formatFlags(e, kEntryFlags)},
         {"mouse action", action ? action : std::to_string(e.mouseActionCode)},
@@ -574,7 +574,7 @@ std::vector<TextLine> entryLines(const ControlEntry& e) {
         {"X-step", std::to_string(e.xStep)},
         {"Y-step", std::to_string(e.yStep)},
         {"sensitivity", std::to_string(e.sensitivity)},
-        {"program", quote(boundedView(e.programPath))},
+        {"program", quote(boundedText(e.programPath))},
         {"control index", std::to_string(e.controlIndex)},
     };
 }

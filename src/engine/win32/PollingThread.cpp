@@ -13,8 +13,6 @@ namespace tarvik {
 
 namespace {
 
-PollingThreadBinding binding{};
-
 class Win32PollingHost final : public PollingHost {
   public:
     explicit Win32PollingHost(HANDLE trigger) : trigger_(trigger) {}
@@ -48,35 +46,32 @@ class Win32PollingHost final : public PollingHost {
 
 }  // namespace
 
-void bindPollingThread(const PollingThreadBinding& newBinding) {
-    binding = newBinding;
-}
-
-DWORD WINAPI PollingThread(LPVOID) {
+DWORD WINAPI PollingThread(LPVOID parameter) {
+    const PollingThreadContext& start = *static_cast<const PollingThreadContext*>(parameter);
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
     HANDLE trigger = CreateEventA(nullptr, FALSE, FALSE, "trigger");
     // The name taken by another kind of object, or refused to this process:
     // an event of its own still paces the passes.
     if (trigger == nullptr) trigger = CreateEventA(nullptr, FALSE, FALSE, nullptr);
 
-    AppState& state = *binding.state;
+    SharedState& state = *start.state;
     Win32Platform system;
     HeldInputTracker tracker(system, state.engine.heldInput);
-    StoppablePlatform platform(tracker, state.runFlag);
+    StoppablePlatform platform(system, tracker, state.runFlag);
     SyntheticInput input(platform, state.engine, state.devices);
-    Win32EngineWindows windows;
+    Win32EngineWindows windows(state);
     ActionExecution executor(
         ActionContext{input, state.engine, state.functionKeys, state.devices, platform, windows});
-    DirectInputDeviceSource source(state.devices, *binding.directInput);
+    DirectInputDeviceSource source(state.devices, *start.directInput);
     Win32PollingHost host(trigger);
     PollingContext context{state,
                            source,
                            executor,
                            input,
                            platform,
-                           *binding.textInputView,
-                           *binding.selectorView,
-                           *binding.learningView,
+                           *start.textInputView,
+                           *start.selectorView,
+                           *start.learningView,
                            host};
 
     runPolling(context);

@@ -1,30 +1,28 @@
 #pragma once
-// The worker thread that paces the mapping engine. Start-up binds what it
-// works on, then creates it with no argument; it runs until runFlag is
-// cleared and lets go of everything it held down before it ends.
+// The worker thread that paces the mapping engine. Start-up creates it with
+// what it works on as its argument; it runs until runFlag is cleared and
+// lets go of everything it held down before it ends.
 
 #include <windows.h>
 
 #include "engine/ControlLearning.h"
 #include "input/win32/DirectInputTables.h"
-#include "shell/AppState.h"
+#include "engine/SharedState.h"
 #include "ui/text_input/FunctionKeySelector.h"
 #include "ui/text_input/TextInputStep.h"
 
 namespace tarvik {
 
-struct PollingThreadBinding {
-    AppState* state;
+struct PollingThreadContext {
+    SharedState* state;
     DirectInputTables* directInput;
     TextInputView* textInputView;
     FunctionKeySelectorView* selectorView;
     LearningView* learningView;
 };
 
-// Set once, before the thread is created.
-void bindPollingThread(const PollingThreadBinding& binding);
-
-// Thread entry; its argument is ignored.
-DWORD WINAPI PollingThread(LPVOID);
+// Thread entry; its argument is a PollingThreadContext that outlives the
+// thread.
+DWORD WINAPI PollingThread(LPVOID context);
 
 }  // namespace tarvik

@@ -10,11 +10,11 @@ namespace {
 // synthetic input keeps going to the application that has the focus;
 // painted before this returns because the polling thread that owns the
 // window runs no message loop.
-WindowHandle openEngineWindow(const char* className, const char* title, DWORD style, int width,
-                              int height) {
+WindowHandle openEngineWindow(SharedState& state, const char* className, const char* title,
+                              DWORD style, int width, int height) {
     HWND window =
         CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, className, title, style, 0, 0, width,
-                        height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                        height, nullptr, nullptr, GetModuleHandleA(nullptr), &state);
     if (window == nullptr) return kNoWindow;
     ShowWindow(window, SW_SHOWNOACTIVATE);
     InvalidateRect(window, nullptr, TRUE);
@@ -24,13 +24,13 @@ WindowHandle openEngineWindow(const char* className, const char* title, DWORD st
 
 }  // namespace
 
-WindowHandle Win32EngineWindows::openStringWindow() {
-    return openEngineWindow("JoyString", "text input with gaming device",
+WindowHandle Win32EngineWindows::openTextInputWindow() {
+    return openEngineWindow(state_, kTextInputWindowClass, "text input with gaming device",
                             WS_CAPTION | WS_THICKFRAME, 640, 480);
 }
 
-WindowHandle Win32EngineWindows::openFSelectWindow() {
-    return openEngineWindow("JoyF", "F1", WS_CAPTION, 0, 0);
+WindowHandle Win32EngineWindows::openSelectorWindow() {
+    return openEngineWindow(state_, kSelectorWindowClass, "F1", WS_CAPTION, 0, 0);
 }
 
 }  // namespace tarvik

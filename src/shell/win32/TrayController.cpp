@@ -4,6 +4,7 @@
 
 #include "config/BoundedString.h"
 #include "engine/win32/MappingPause.h"
+#include "platform/win32/WindowClass.h"
 #include "shell/LetGoEvents.h"
 #include "shell/TrayMenu.h"
 #include "shell/VersionString.h"
@@ -24,30 +25,32 @@ constexpr char kAboutText[] =
     "right click the tray icon for the menu\r\n"
     "double click it to configure";
 
-TrayControllerBinding bound{};
-
 // The follow step has work only while the configuration window is open, and
 // that window opens only from here; so the timer runs from its opening until
 // the first tick after it closed, instead of waking the program 20 times a
 // second for nothing.
-void startFollowing() {
-    SetTimer(bound.shell->controllerWindow, kFollowTimer, kFollowPeriodMs, nullptr);
+void startFollowing(const TrayControllerContext& tray) {
+    SetTimer(tray.shell->controllerWindow, kFollowTimer, kFollowPeriodMs, nullptr);
 }
 
 class Win32TrayActions final : public TrayActions {
   public:
+    explicit Win32TrayActions(const TrayControllerContext& tray) : tray_(tray) {}
     // Creates the window, or brings the open one to the front.
     void openConfigWindow() override {
-        tarvik::openConfigWindow(*bound.configWindow);
-        startFollowing();
+        tarvik::openConfigWindow(*tray_.configWindow);
+        startFollowing(tray_);
     }
     void showAbout() override { MessageBoxA(GetFocus(), kAboutText, kAboutCaption, MB_OK); }
-    void exitProgram() override { DestroyWindow(bound.shell->controllerWindow); }
+    void exitProgram() override { DestroyWindow(tray_.shell->controllerWindow); }
+
+  private:
+    const TrayControllerContext& tray_;
 };
 
-void runCommand(int id) {
-    Win32TrayActions actions;
-    TrayCommandContext context{*bound.files, *bound.launcher, actions};
+void runCommand(const TrayControllerContext& tray, int id) {
+    Win32TrayActions actions(tray);
+    TrayCommandContext context{*tray.files, *tray.launcher, actions};
     if (id == TrayCommand::kFollowPrograms) {
         followPrograms(!followingPrograms());
         return;
@@ -55,13 +58,13 @@ void runCommand(int id) {
     if (TrayCommand::loadsConfiguration(id)) {
         const int row = id - TrayCommand::kFirstConfigFile;
         char fileName[sizeof(CfgFileEntry::fileName) + 1] = {};
-        if (row < bound.files->fileList.cfgFileCount) {
-            copyBounded(fileName, bound.files->fileList.rows[row].fileName);
+        if (row < tray.files->fileList.cfgFileCount) {
+            copyBounded(fileName, tray.files->fileList.rows[row].fileName);
         }
         {
             // The polling thread must neither evaluate a half-loaded record
             // nor keep down what the old one pressed.
-            MappingPause pause(bound.state->engine, bound.state->runFlag);
+            MappingPause pause(tray.state->engine, tray.state->runFlag);
             runTrayCommand(context, id);
         }
         if (fileName[0] != '\0') configurationChosenByHand(fileName);
@@ -72,14 +75,14 @@ void runCommand(int id) {
 
 // Lets go of everything held before the handler returns; the system waits
 // for the answer to a suspend.
-void letGoOfHeldInput() {
-    MappingPause pause(bound.state->engine, bound.state->runFlag);
+void letGoOfHeldInput(const TrayControllerContext& tray) {
+    MappingPause pause(tray.state->engine, tray.state->runFlag);
 }
 
-void showMenu(HWND window) {
+void showMenu(const TrayControllerContext& tray, HWND window) {
     // Large enough for 32 rows of paths; built anew for every click.
     static TrayMenuModel model;
-    buildTrayMenu(bound.state->config.header, bound.state->cfgFiles, model);
+    buildTrayMenu(tray.state->config.header, tray.state->cfgFiles, model);
 
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, model.program.id, model.program.text);
@@ -106,26 +109,27 @@ void showMenu(HWND window) {
     DestroyMenu(menu);
 }
 
-void followStep(HWND window) {
-    AppState& state = *bound.state;
+void followStep(const TrayControllerContext& tray, HWND window) {
+    AppState& state = *tray.state;
     if (state.configWindow.load() == kNoWindow) {
         KillTimer(window, kFollowTimer);
         followAfterConfigWindow();
         return;
     }
-    LearningContext context{state.config, state.devices, *bound.devices, state.selection,
-                            *bound.learningView};
+    LearningContext context{state.config, state.devices, *tray.devices, state.selection,
+                            *tray.learningView};
     tarvik::followStep(context, state.configWindow.load() != kNoWindow);
 }
 
-void trayIconMessage(HWND window, WPARAM id, LPARAM mouseMessage) {
+void trayIconMessage(const TrayControllerContext& tray, HWND window, WPARAM id,
+                     LPARAM mouseMessage) {
     if (id != kTrayIconId) return;
     switch (LOWORD(mouseMessage)) {
         case WM_LBUTTONDBLCLK:
-            runCommand(TrayCommand::kConfig);
+            runCommand(tray, TrayCommand::kConfig);
             break;
         case WM_RBUTTONDOWN:
-            showMenu(window);
+            showMenu(tray, window);
             break;
         default:
             break;
@@ -134,11 +138,10 @@ void trayIconMessage(HWND window, WPARAM id, LPARAM mouseMessage) {
 
 }  // namespace
 
-void bindTrayController(const TrayControllerBinding& binding) {
-    bound = binding;
-}
-
 LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const TrayControllerContext* tray =
+        windowStateOf<TrayControllerContext>(window, message, lParam);
+    if (tray == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
         case WM_CREATE:
             SetTimer(window, kFollowTimer, kFollowPeriodMs, nullptr);
@@ -150,19 +153,19 @@ LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LP
             PostQuitMessage(0);
             break;
         case WM_TIMER:
-            followStep(window);
+            followStep(*tray, window);
             break;
         case WM_COMMAND:
-            runCommand(LOWORD(wParam));
+            runCommand(*tray, LOWORD(wParam));
             break;
         case kTrayMessage:
-            trayIconMessage(window, wParam, lParam);
+            trayIconMessage(*tray, window, wParam, lParam);
             break;
         case WM_POWERBROADCAST:
-            if (powerEventLetsGo(wParam)) letGoOfHeldInput();
+            if (powerEventLetsGo(wParam)) letGoOfHeldInput(*tray);
             break;
         case WM_WTSSESSION_CHANGE:
-            if (sessionChangeLetsGo(wParam)) letGoOfHeldInput();
+            if (sessionChangeLetsGo(wParam)) letGoOfHeldInput(*tray);
             break;
         default:
             break;

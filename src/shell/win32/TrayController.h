@@ -14,7 +14,8 @@
 
 namespace tarvik {
 
-struct TrayControllerBinding {
+// What the window works on: its creation parameter, which outlives it.
+struct TrayControllerContext {
     AppState* state;
     ShellHandles* shell;
     ConfigFileContext* files;
@@ -23,9 +24,6 @@ struct TrayControllerBinding {
     ConfigWindowContext* configWindow;
     LearningView* learningView;  // the configuration window's radios and page
 };
-
-// Set once, before the window is created.
-void bindTrayController(const TrayControllerBinding& binding);
 
 LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -7,7 +7,8 @@ namespace tarvik {
 namespace {
 
 // The first form of the notification record: window, id, flags, message,
-// icon and a 64-character tip. 88 bytes in a 32-bit program.
+// icon and a 64-character tip: 104 bytes in this 64-bit program, whose
+// handles are eight bytes wide.
 static_assert(NOTIFYICONDATAA_V1_SIZE == 104);
 
 NOTIFYICONDATAA iconData(HWND window, UINT id) {

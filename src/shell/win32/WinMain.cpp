@@ -13,10 +13,12 @@
 #include "input/win32/DeviceLayer.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/WindowClass.h"
 #include "shell/AppState.h"
 #include "shell/CommandLine.h"
 #include "shell/IconId.h"
 #include "shell/StartConfiguration.h"
+#include "shell/TrayMenu.h"
 #include "shell/VersionString.h"
 #include "shell/win32/ProgramFollower.h"
 #include "shell/win32/ShellHandles.h"
@@ -88,8 +90,8 @@ int shutDown(ShutdownFrom from) {
             deleteTrayIcon(shell.controllerWindow, kTrayIconId);
             [[fallthrough]];
         case ShutdownFrom::kClasses:
-            UnregisterClassA(kFSelectWindowClass, shell.instance);
-            UnregisterClassA(kStringWindowClass, shell.instance);
+            UnregisterClassA(kSelectorWindowClass, shell.instance);
+            UnregisterClassA(kTextInputWindowClass, shell.instance);
             UnregisterClassA(kConfigWindowClass, shell.instance);
             UnregisterClassA(kControllerClass, shell.instance);
             [[fallthrough]];
@@ -101,25 +103,15 @@ int shutDown(ShutdownFrom from) {
     return 0;
 }
 
-bool registerClass(const char* name, UINT style, WNDPROC procedure, HBRUSH background) {
-    WNDCLASSA windowClass{};
-    windowClass.style = style;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = shell.instance;
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = name;
-    return RegisterClassA(&windowClass) != 0;
-}
-
 bool registerClasses() {
-    return registerClass(kControllerClass, 0, trayControllerProc, nullptr) &&
-           registerConfigWindowClass(shell.instance, shell.backgroundBrush) != 0 &&
+    return registerWindowClass(shell.instance, kControllerClass, trayControllerProc, nullptr) &&
+           registerConfigWindowClass(shell.instance, shell.backgroundBrush) &&
            registerEngineWindowClasses(shell.instance, shell.backgroundBrush);
 }
 
 void askRunningInstanceToQuit() {
     HWND running = FindWindowA(kControllerClass, nullptr);
-    if (running != nullptr) SendMessageA(running, WM_COMMAND, MAKEWPARAM(100, 0), 0);
+    if (running != nullptr) SendMessageA(running, WM_COMMAND, MAKEWPARAM(TrayCommand::kExit, 0), 0);
 }
 
 bool installTrayIcon() {
@@ -151,21 +143,23 @@ int run(HINSTANCE instance, const char* commandLine) {
     // The configuration window and what learning shows in it.
     ResourceDialogRunner dialogs(instance);
     ConfigWindowContext configWindow{
-        state,    instance,   shell.backgroundPen, shell.backgroundBrush,
-        platform, fileSystem, directInput,         dialogs};
+        state,    state,      VersionString, instance, shell.backgroundPen, shell.backgroundBrush,
+        platform, fileSystem, directInput,   dialogs};
     ConfigWindowLearningView learningView(configWindow);
 
-    bindTrayController(TrayControllerBinding{&state, &shell, &files, &launcher, &deviceSource,
-                                             &configWindow, &learningView});
-    bindConfigWindow(configWindow);
-    bindEngineWindows(state);
+    // What the controller window and the polling thread work on; both are
+    // gone before run returns.
+    TrayControllerContext tray{&state,        &shell,        &files,       &launcher,
+                               &deviceSource, &configWindow, &learningView};
+    PollingThreadContext polling{&state, &directInput, &textInputView, &selectorView,
+                                 &learningView};
     if (!registerClasses()) {
         showError("unable to register window class");
         return shutDown(ShutdownFrom::kPen);
     }
 
-    shell.controllerWindow = CreateWindowExA(0, kControllerClass, "", 0, 0, 0, 0, 0, nullptr,
-                                             nullptr, instance, nullptr);
+    shell.controllerWindow =
+        CreateWindowExA(0, kControllerClass, "", 0, 0, 0, 0, 0, nullptr, nullptr, instance, &tray);
     if (shell.controllerWindow == nullptr) {
         showError("unable to open window");
         return shutDown(ShutdownFrom::kClasses);
@@ -198,10 +192,8 @@ int run(HINSTANCE instance, const char* commandLine) {
     setUpProgramFollowing(ProgramFollowerSetup{&state, &files, shell.controllerWindow}, startFile,
                           options.follow);
 
-    bindPollingThread(
-        PollingThreadBinding{&state, &directInput, &textInputView, &selectorView, &learningView});
     state.runFlag = 1;
-    pollingThread = CreateThread(nullptr, 0, PollingThread, nullptr, 0, nullptr);
+    pollingThread = CreateThread(nullptr, 0, PollingThread, &polling, 0, nullptr);
     if (pollingThread == nullptr) {
         // Nobody to wait for when the mapping is to stand still.
         state.runFlag = 0;

@@ -8,17 +8,16 @@ namespace tarvik {
 bool storeCommonEdit(ConfigHeader& header, int id, std::string_view text) {
     switch (id) {
         case ControlId::kNameEdit:
-            copyText(header.name, sizeof(header.name), text, sizeof(header.name) - 1);
+            copyBounded(header.name, text);
             return true;
         case ControlId::kNumberEdit:
             header.number = parseUnsignedDecimal(text);
             return true;
         case ControlId::kAutostartPathEdit:
-            copyText(header.autostartPath, sizeof(header.autostartPath), text,
-                     sizeof(header.autostartPath) - 1);
+            copyBounded(header.autostartPath, text);
             return true;
         case ControlId::kCommentEdit:
-            copyText(header.comment, sizeof(header.comment), text, sizeof(header.comment) - 1);
+            copyBounded(header.comment, text);
             return true;
         default:
             return false;
@@ -33,8 +32,7 @@ FollowUp toggleAutostart(ConfigHeader& header) {
 }
 
 std::string_view storeAutostartPath(ConfigHeader& header, std::string_view path) {
-    copyText(header.autostartPath, sizeof(header.autostartPath), path,
-             sizeof(header.autostartPath) - 1);
+    copyBounded(header.autostartPath, path);
     return fileNameAndExtension(header.autostartPath);
 }
 

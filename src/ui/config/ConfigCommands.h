@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "config/Configuration.h"
-#include "ui/config/SelectionState.h"
+#include "config/SelectionState.h"
 
 namespace tarvik {
 

@@ -26,6 +26,15 @@ constexpr int kLastLevelRadio = 1102;
 constexpr int kFirstPovRadio = 1150;
 constexpr int kLastPovRadio = 1152;
 
+// The radio of control n (a button, an axis direction or a hat direction)
+// and the POV radio of hat p.
+constexpr int controlRadio(int control) {
+    return kFirstControlRadio + control;
+}
+constexpr int povRadio(int hat) {
+    return kFirstPovRadio + hat;
+}
+
 // Entry options
 constexpr int kSendKeys = 1200;  // "text:"
 constexpr int kAlt = 1201;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 #include "ui/config/DialogIds.h"
 
 namespace tarvik {

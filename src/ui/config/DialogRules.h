@@ -4,7 +4,7 @@
 // hidden, and what each command does to the shared choices.
 
 #include "config/Configuration.h"
-#include "shell/AppState.h"
+#include "ui/config/DialogState.h"
 
 namespace tarvik {
 

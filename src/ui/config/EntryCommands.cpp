@@ -57,7 +57,7 @@ void entryProgramInitialName(const Configuration& config, const SelectionState& 
                              char (&buffer)[kFileDialogBuffer]) {
     buffer[0] = '\0';
     if (const ControlEntry* entry = currentEntryOf(config, selection)) {
-        copyText(buffer, sizeof(buffer), boundedText(entry->programPath), kFileDialogBuffer - 1);
+        copyBounded(buffer, boundedText(entry->programPath));
     }
 }
 
@@ -65,7 +65,7 @@ FollowUp storeEntryProgramPath(Configuration& config, const SelectionState& sele
                                std::string_view path) {
     ControlEntry* entry = currentEntryOf(config, selection);
     if (!entry) return {};
-    copyText(entry->programPath, kFileDialogBuffer, path, kFileDialogBuffer - 1);
+    copyBounded(entry->programPath, kFileDialogBuffer, path);
     return FollowUp::paint();
 }
 
@@ -81,7 +81,7 @@ void loadNameBuffer(const Configuration& config, const SelectionState& selection
                     NameBuffer& buffer) {
     buffer.text[0] = '\0';
     if (const ControlEntry* entry = currentEntryOf(config, selection)) {
-        copyText(buffer.text, sizeof(buffer.text), boundedText(entry->label), 255);
+        copyBounded(buffer.text, boundedText(entry->label));
     }
 }
 
@@ -90,7 +90,7 @@ FollowUp finishNameDialog(Configuration& config, const SelectionState& selection
     ControlEntry* entry = currentEntryOf(config, selection);
     if (!entry) return {};
     if (accepted) {
-        copyText(entry->label, sizeof(entry->label), boundedText(buffer.text), kLabelLength - 1);
+        copyBounded(entry->label, boundedText(buffer.text));
     }
     return FollowUp::paint();
 }

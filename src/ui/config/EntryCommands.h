@@ -7,7 +7,7 @@
 
 #include "config/Configuration.h"
 #include "ui/config/ConfigCommands.h"
-#include "ui/config/SelectionState.h"
+#include "config/SelectionState.h"
 
 namespace tarvik {
 

@@ -1,16 +1,6 @@
 #include "ui/config/FieldText.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace tarvik {
-
-void copyText(char* dest, size_t destSize, std::string_view text, size_t maxChars) {
-    if (destSize == 0) return;
-    const size_t n = std::min({text.size(), maxChars, destSize - 1});
-    std::memcpy(dest, text.data(), n);
-    dest[n] = '\0';
-}
 
 std::string_view fileNameAndExtension(std::string_view path) {
     const size_t cut = path.find_last_of("\\/:");

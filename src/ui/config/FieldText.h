@@ -7,23 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "config/BoundedString.h"
+
 namespace tarvik {
-
-// The text of a fixed array: up to its first NUL, or the whole array.
-inline std::string_view boundedText(const char* text, size_t capacity) {
-    size_t n = 0;
-    while (n < capacity && text[n] != '\0') ++n;
-    return {text, n};
-}
-
-template <size_t N>
-std::string_view boundedText(const char (&text)[N]) {
-    return boundedText(text, N);
-}
-
-// Copies at most maxChars characters of `text` into `dest` and terminates
-// it; also never more than destSize - 1 characters.
-void copyText(char* dest, size_t destSize, std::string_view text, size_t maxChars);
 
 // The file name and extension of a path: what follows its last '\\', '/'
 // or drive colon.

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "config/Configuration.h"
-#include "ui/config/SelectionState.h"
+#include "config/SelectionState.h"
 
 namespace tarvik {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 
 namespace tarvik {
 

@@ -9,7 +9,7 @@
 #include "config/Configuration.h"
 #include "ui/config/ControlTables.h"
 #include "ui/config/DeviceOverview.h"
-#include "ui/config/SelectionState.h"
+#include "config/SelectionState.h"
 
 namespace tarvik {
 

@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "engine/ShiftButton.h"
+#include "config/ShiftButton.h"
 #include "ui/config/ControlIds.h"
 #include "ui/config/FieldText.h"
 #include "ui/config/KeyAndActionLists.h"
@@ -75,8 +75,7 @@ class PlanWriter {
         return &t;
     }
     void controlText(ControlGroup group, int position, std::string_view text) {
-        if (ControlText* t = controlText(group, position))
-            copyText(t->text, sizeof(t->text), text, text.size());
+        if (ControlText* t = controlText(group, position)) copyBounded(t->text, text);
     }
 
   private:
@@ -129,7 +128,7 @@ void planCommonPage(PlanWriter& w, PagePaint& plan, const ConfigHeader& h) {
 void planLearnMask(PlanWriter& w, const LayerBlock& block) {
     ControlText* caption = w.controlText(ControlGroup::kControlSelectors, SelectorPosition::kAuto);
     if (block.learnMask == 0) {
-        if (caption) copyText(caption->text, sizeof(caption->text), "auto     ", 9);
+        if (caption) copyBounded(caption->text, "auto     ");
         w.check(ControlId::kLearnMask, false);
         return;
     }

@@ -12,7 +12,7 @@
 #include "ui/config/ControlTables.h"
 #include "ui/config/DeviceOverview.h"
 #include "ui/config/PageDisplayRules.h"
-#include "ui/config/SelectionState.h"
+#include "config/SelectionState.h"
 
 namespace tarvik {
 

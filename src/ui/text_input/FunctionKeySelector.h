@@ -11,9 +11,6 @@
 
 namespace tarvik {
 
-// Passes a press keeps the selector open.
-constexpr int32_t kSelectorCountdown = 5;
-
 class FunctionKeySelectorView {
   public:
     virtual ~FunctionKeySelectorView() = default;

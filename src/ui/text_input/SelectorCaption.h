@@ -14,7 +14,7 @@ constexpr size_t kSelectorCaptionSize = sizeof(FunctionKeyEntry::label) + 1;
 inline void selectorCaption(const FunctionKeyTable& table, int32_t index,
                             char (&caption)[kSelectorCaptionSize]) {
     const bool inTable = index >= 0 && index < kFunctionKeyRows;
-    copyBounded(caption, table.rows[inTable ? index : 0].label);
+    copyBounded(caption, boundedText(table.rows[inTable ? index : 0].label));
 }
 
 }  // namespace tarvik

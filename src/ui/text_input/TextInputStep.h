@@ -6,7 +6,7 @@
 #include "engine/ControlLearning.h"
 #include "engine/KeySender.h"
 #include "platform/Platform.h"
-#include "ui/config/SelectionState.h"
+#include "config/SelectionState.h"
 #include "ui/text_input/TextInputState.h"
 
 namespace tarvik {

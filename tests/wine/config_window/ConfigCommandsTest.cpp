@@ -332,7 +332,7 @@ TEST_F(ConfigCommandsTest, ClosingByAnyRouteForgetsTheWindow) {
 
     // Learning shows nothing while the window is closed.
     ConfigWindowLearningView view(context);
-    view.setRadioCheck(1051, true);
+    view.setControlCheck(1, true);
     view.redisplayPage();
     EXPECT_EQ(window(), nullptr);
 }
@@ -344,8 +344,8 @@ TEST_F(ConfigCommandsTest, LearningMovesTheRadiosOfTheOpenWindow) {
     ConfigWindowLearningView view(context);
     state->selection.currentControl = 4;
     state->selection.currentEntry = 4;
-    view.setRadioCheck(1050, false);
-    view.setRadioCheck(1054, true);
+    view.setControlCheck(0, false);
+    view.setControlCheck(4, true);
     view.redisplayPage();
     EXPECT_TRUE(checked(1054));
     EXPECT_FALSE(checked(1050));

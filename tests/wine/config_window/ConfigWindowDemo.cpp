@@ -13,7 +13,10 @@
 #include "config/Thresholds.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Platform.h"
+#include "shell/AppState.h"
+#include "shell/VersionString.h"
 #include "ui/config/win32/ConfigWindow.h"
+#include "DeviceDescription.h"
 
 using namespace tarvik;
 
@@ -24,16 +27,6 @@ struct NoDialogs final : ConfigDialogRunner {
     bool runShift(HWND, ConfigHeader&, DialogState&) override { return false; }
     bool runCopy(HWND, int, int, DialogState&) override { return false; }
 };
-
-void describe(DirectInputTables& tables, DeviceTable& devices, int slot, const char* name,
-              DWORD buttons, DWORD axes, DWORD povs, uint32_t flags) {
-    std::snprintf(tables.descriptions[slot].tszProductName,
-                  sizeof(tables.descriptions[slot].tszProductName), "%s", name);
-    tables.capabilities[slot].dwButtons = buttons;
-    tables.capabilities[slot].dwAxes = axes;
-    tables.capabilities[slot].dwPOVs = povs;
-    devices.capabilityFlags[slot] = flags;
-}
 
 }  // namespace
 
@@ -49,13 +42,13 @@ int main(int argc, char** argv) {
     const uint32_t pad = CapabilityFlags::kX | CapabilityFlags::kY | CapabilityFlags::kZ |
                          CapabilityFlags::kRz | CapabilityFlags::kSlider0 | CapabilityFlags::kPov;
     for (int slot : {0, 1})
-        describe(*tables, state->devices, slot, "Tarvik game pad", 12, 5, 1, pad);
+        testing::describeSlot(*tables, state->devices, slot, "Tarvik game pad", 12, 5, 1, pad);
     for (int slot : {2, 3}) {
-        describe(*tables, state->devices, slot, "Tarvik wheel", 8, 2, 0,
-                 CapabilityFlags::kX | CapabilityFlags::kY);
+        testing::describeSlot(*tables, state->devices, slot, "Tarvik wheel", 8, 2, 0,
+                              CapabilityFlags::kX | CapabilityFlags::kY);
     }
-    describe(*tables, state->devices, 4, "Mouse", 3, 3, 0,
-             CapabilityFlags::kX | CapabilityFlags::kY | CapabilityFlags::kZ);
+    testing::describeSlot(*tables, state->devices, 4, "Mouse", 3, 3, 0,
+                          CapabilityFlags::kX | CapabilityFlags::kY | CapabilityFlags::kZ);
 
     ControlEntry& e = state->config.blocks[0].entries[33];
     std::strcpy(e.label, "steer right");
@@ -82,7 +75,8 @@ int main(int argc, char** argv) {
     Win32Platform platform;
     Win32FileSystem files;
     NoDialogs dialogs;
-    ConfigWindowContext context{*state, instance, pen, brush, platform, files, *tables, dialogs};
+    ConfigWindowContext context{*state, *state,   VersionString, instance, pen,
+                                brush,  platform, files,         *tables,  dialogs};
     openConfigWindow(context);
 
     SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, nullptr);

@@ -17,10 +17,12 @@
 
 #include "config/Defaults.h"
 #include "config/Thresholds.h"
+#include "wine/config_window/DeviceDescription.h"
 #include "input/win32/DirectInputTables.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Platform.h"
 #include "shell/AppState.h"
+#include "shell/VersionString.h"
 #include "ui/config/ControlIds.h"
 #include "ui/config/win32/ConfigWindow.h"
 
@@ -73,12 +75,7 @@ inline void describeJoystick(DirectInputTables& tables, DeviceTable& devices, in
                              const char* name, DWORD buttons, DWORD axes, DWORD povs,
                              uint32_t flags) {
     for (int slot = 2 * device; slot <= 2 * device + 1; ++slot) {
-        std::snprintf(tables.descriptions[slot].tszProductName,
-                      sizeof(tables.descriptions[slot].tszProductName), "%s", name);
-        tables.capabilities[slot].dwButtons = buttons;
-        tables.capabilities[slot].dwAxes = axes;
-        tables.capabilities[slot].dwPOVs = povs;
-        devices.capabilityFlags[slot] = flags;
+        describeSlot(tables, devices, slot, name, buttons, axes, povs, flags);
     }
 }
 
@@ -186,9 +183,9 @@ class ConfigWindowTest : public ::testing::Test {
     Win32Platform platform;
     Win32FileSystem fileSystem;
     ScriptedDialogs dialogs;
-    ConfigWindowContext context{
-        *state, GetModuleHandleA(nullptr), facePen(), faceBrush(), platform, fileSystem, *tables,
-        dialogs};
+    ConfigWindowContext context{*state,    *state,      VersionString, GetModuleHandleA(nullptr),
+                                facePen(), faceBrush(), platform,      fileSystem,
+                                *tables,   dialogs};
     HWND created = nullptr;
 };
 

@@ -98,14 +98,10 @@ TEST_F(ProgramMapping, MouseBlockIsEvaluatedAfterEachDevice) {
 }
 
 TEST_F(ProgramMapping, EndingTheProgramLetsGoOfHeldKeys) {
-    auto config = demo::newConfiguration();
-    demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {'H'});
-    writeConfig("tarvik7.cfg", *config);
+    writeHoldingConfig("tarvik7.cfg", 'H');
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startHolding(tarvik);
     ASSERT_NE(window, nullptr);
-
-    setButton(0, 0, true);
     ASSERT_TRUE(probe.waitForKeys(1));
     EXPECT_EQ(probe.keys(), Keys{"+H"});
     exitThroughTray(tarvik, window);
@@ -174,9 +170,7 @@ class InjectedKeys {
 };
 
 TEST_F(ProgramMapping, KeyHeldWhenTheConfigurationWindowOpensComesUpAtOnce) {
-    auto config = demo::newConfiguration();
-    demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {'K'});
-    writeConfig("tarvik7.cfg", *config);
+    writeHoldingConfig("tarvik7.cfg", 'K');
     TarvikProcess tarvik;
     HWND window = startMapping(tarvik);
     ASSERT_NE(window, nullptr);
@@ -197,14 +191,10 @@ TEST_F(ProgramMapping, KeyHeldWhenTheConfigurationWindowOpensComesUpAtOnce) {
 }
 
 TEST_F(ProgramMapping, KeyHeldOnAnUnpluggedControllerComesUpAndReturnsWithIt) {
-    auto config = demo::newConfiguration();
-    demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {'U'});
-    writeConfig("tarvik7.cfg", *config);
+    writeHoldingConfig("tarvik7.cfg", 'U');
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startHolding(tarvik);
     ASSERT_NE(window, nullptr);
-
-    setButton(0, 0, true);
     ASSERT_TRUE(probe.waitForKeys(1));
     block().controllers[0].setup.unplugged = 1;
     EXPECT_TRUE(probe.waitForKeys(2, 1000));
@@ -220,14 +210,10 @@ TEST_F(ProgramMapping, KeyHeldOnAnUnpluggedControllerComesUpAndReturnsWithIt) {
 }
 
 TEST_F(ProgramMapping, SuspendAndLockLetGoOfHeldKeys) {
-    auto config = demo::newConfiguration();
-    demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {'S'});
-    writeConfig("tarvik7.cfg", *config);
+    writeHoldingConfig("tarvik7.cfg", 'S');
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startHolding(tarvik);
     ASSERT_NE(window, nullptr);
-
-    setButton(0, 0, true);
     ASSERT_TRUE(probe.waitForKeys(1));
     // What the system sends to every top-level window.
     SendMessageA(window, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
@@ -253,10 +239,8 @@ TEST_F(ProgramMapping, ExitEndsALongAutoRepeatingSequenceAndLetsGoOfItsKey) {
     entry.autoRepeat = 1;
     writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startHolding(tarvik);
     ASSERT_NE(window, nullptr);
-
-    setButton(0, 0, true);
     ASSERT_TRUE(probe.waitForKeys(1));
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(100, 0), 0);
     EXPECT_EQ(tarvik.waitForExit(2000), 0u);

@@ -20,6 +20,7 @@
 #include "ConfigBuilder.h"
 #include "VirtualControllerClient.h"
 #include "wine/MessagePump.h"
+#include "wine/ProbeWindow.h"
 
 namespace tarvik::testing {
 
@@ -263,31 +264,15 @@ class KeyProbe {
     };
 
     KeyProbe() {
-        static const bool registered = [] {
-            WNDCLASSA windowClass{};
-            windowClass.lpfnWndProc = procedure;
-            windowClass.hInstance = GetModuleHandleA(nullptr);
-            windowClass.lpszClassName = "TarvikProgramKeyProbe";
-            windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-            return RegisterClassA(&windowClass) != 0;
-        }();
-        (void)registered;
         window_ =
-            CreateWindowExA(0, "TarvikProgramKeyProbe", "key probe", WS_OVERLAPPEDWINDOW, 100, 100,
-                            400, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+            openProbeWindow("TarvikProgramKeyProbe", "key probe", procedure, {100, 100, 500, 400});
         SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        ShowWindow(window_, SW_SHOW);
-        UpdateWindow(window_);
     }
     ~KeyProbe() { DestroyWindow(window_); }
     KeyProbe(const KeyProbe&) = delete;
     KeyProbe& operator=(const KeyProbe&) = delete;
 
-    bool focus() {
-        SetForegroundWindow(window_);
-        SetFocus(window_);
-        return pumpUntil([&] { return GetForegroundWindow() == window_; }, 3000);
-    }
+    bool focus() { return focusProbeWindow(window_); }
 
     // "+A" for a key going down, "-A" for one going up (letters and digits
     // as themselves, other keys as hex).
@@ -405,6 +390,22 @@ class RunningProgram : public ::testing::Test {
     // The long form, so the blocks of a third and fourth device are kept.
     void writeConfig(const std::string& name, const Configuration& config) {
         ASSERT_TRUE(demo::writeConfigFile(scratch.file(name).c_str(), config, true));
+    }
+
+    // `name` from the demo record with button 1 of the first controller
+    // holding `key` down while it is pressed.
+    void writeHoldingConfig(const std::string& name, uint8_t key) {
+        auto config = demo::newConfiguration();
+        demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {key});
+        writeConfig(name, *config);
+    }
+
+    // Starts Tarvik as startMapping does and, once it maps, presses the
+    // button that writeHoldingConfig gave the key.
+    HWND startHolding(TarvikProcess& tarvik) {
+        HWND window = startMapping(tarvik);
+        if (window != nullptr) setButton(0, 0, true);
+        return window;
     }
 
     // Starts Tarvik in the scratch directory and waits until it maps.

@@ -80,17 +80,11 @@ TEST_F(ProgramTray, LoadingAListedFileHonoursItsAutostart) {
 }
 
 TEST_F(ProgramTray, KeyHeldThroughALoadComesUpBeforeTheNewRecordMaps) {
-    auto old = demo::newConfiguration();
-    demo::holdKeys(old->blocks[0].entries[EntryIndex::button(0)], {'O'});
-    writeConfig("tarvik7.cfg", *old);
-    auto next = demo::newConfiguration();
-    demo::holdKeys(next->blocks[0].entries[EntryIndex::button(0)], {'N'});
-    writeConfig("next.cfg", *next);
+    writeHoldingConfig("tarvik7.cfg", 'O');
+    writeHoldingConfig("next.cfg", 'N');
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startHolding(tarvik);
     ASSERT_NE(window, nullptr);
-
-    setButton(0, 0, true);
     ASSERT_TRUE(probe.waitForKeys(1));
     const int row = listRow(scratch, "next.cfg");
     ASSERT_GE(row, 0);

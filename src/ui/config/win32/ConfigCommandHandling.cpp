@@ -46,8 +46,9 @@ bool selectedDatum(HWND list, intptr_t& datum) {
 }
 
 ConfigFileContext fileContext(ConfigWindowContext& context) {
-    AppState& s = context.state;
-    return {s.config,  s.functionKeys,   s.cfgFiles,        s.headerBuffer,
+    SharedState& s = context.state;
+    ConfigWindowState& w = context.windowState;
+    return {s.config,  s.functionKeys,   w.cfgFiles,        w.headerBuffer,
             s.devices, context.platform, context.fileSystem};
 }
 
@@ -67,7 +68,7 @@ void loadOrSave(ConfigWindowContext& context, HWND window, bool save) {
         } else {
             loadConfiguration(files, path);
             // Following brings this one back for programs without their own.
-            HandChoice& choice = context.state.handChoice;
+            HandChoice& choice = context.windowState.handChoice;
             copyBounded(choice.file, path, sizeof path);
             ++choice.count;
         }
@@ -80,7 +81,7 @@ void chooseAutostartProgram(ConfigWindowContext& context, HWND window) {
     if (runFileDialog(window, context.instance, selectProgramDialog, path)) {
         const std::string_view shown = storeAutostartPath(context.state.config.header, path);
         char text[kFileDialogBuffer];
-        copyText(text, sizeof(text), shown, shown.size());
+        copyBounded(text, shown);
         HWND edit = GetDlgItem(window, ControlId::kAutostartPathEdit);
         SetWindowTextA(edit, text);
         // The short name stands for the stored path until the user edits it.
@@ -105,25 +106,28 @@ void startProgram(ConfigWindowContext& context, HWND window) {
 }
 
 void nameEntry(ConfigWindowContext& context, HWND window) {
-    AppState& s = context.state;
+    SharedState& s = context.state;
+    ConfigWindowState& w = context.windowState;
     if (currentEntryOf(s.config, s.selection) == nullptr) return;
-    loadNameBuffer(s.config, s.selection, s.dialogs.nameBuffer);
-    const bool accepted = context.dialogs.runName(window, s.dialogs);
-    applyFollowUp(context, finishNameDialog(s.config, s.selection, accepted, s.dialogs.nameBuffer));
+    loadNameBuffer(s.config, s.selection, w.dialogs.nameBuffer);
+    const bool accepted = context.dialogs.runName(window, w.dialogs);
+    applyFollowUp(context, finishNameDialog(s.config, s.selection, accepted, w.dialogs.nameBuffer));
 }
 
 void chooseShiftButton(ConfigWindowContext& context, HWND window) {
-    AppState& s = context.state;
-    if (context.dialogs.runShift(window, s.config.header, s.dialogs)) paintShiftSettings(context);
+    SharedState& s = context.state;
+    ConfigWindowState& w = context.windowState;
+    if (context.dialogs.runShift(window, s.config.header, w.dialogs)) paintShiftSettings(context);
     takeFocusBack(window);
 }
 
 void copyBlock(ConfigWindowContext& context, HWND window) {
-    AppState& s = context.state;
+    SharedState& s = context.state;
+    ConfigWindowState& w = context.windowState;
     if (!isDevicePage(s.selection.currentBlock)) return;
     if (context.dialogs.runCopy(window, s.selection.currentBlock, s.devices.deviceCount,
-                                s.dialogs)) {
-        copyCurrentBlock(s.config, s.selection, s.dialogs.copyTargetBlock);
+                                w.dialogs)) {
+        copyCurrentBlock(s.config, s.selection, w.dialogs.copyTargetBlock);
     }
     takeFocusBack(window);
 }
@@ -155,7 +159,7 @@ bool handleCommand(ConfigWindowContext& context, HWND window, WPARAM wParam, LPA
     const int id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
-    AppState& s = context.state;
+    SharedState& s = context.state;
     Configuration& config = s.config;
     SelectionState& selection = s.selection;
     result = 0;
@@ -258,8 +262,9 @@ bool handleKeyRelease(ConfigWindowContext& context, UINT message, WPARAM wParam,
     // default procedure.
     constexpr LPARAM kAltHeld = LPARAM{1} << 29;
     if (message == WM_SYSKEYUP && (wParam != VK_F10 || (lParam & kAltHeld) != 0)) return false;
-    AppState& s = context.state;
-    applyFollowUp(context, recordKeyRelease(s.config, s.selection, s.keyRecording,
+    SharedState& s = context.state;
+    ConfigWindowState& w = context.windowState;
+    applyFollowUp(context, recordKeyRelease(s.config, s.selection, w.keyRecording,
                                             static_cast<uint32_t>(wParam),
                                             static_cast<uint32_t>(lParam), readKeyboard()));
     result = 0;
@@ -267,8 +272,9 @@ bool handleKeyRelease(ConfigWindowContext& context, UINT message, WPARAM wParam,
 }
 
 void handleCharacter(ConfigWindowContext& context, WPARAM wParam) {
-    AppState& s = context.state;
-    recordCharacter(s.config, s.selection, s.keyRecording, static_cast<char>(wParam));
+    SharedState& s = context.state;
+    ConfigWindowState& w = context.windowState;
+    recordCharacter(s.config, s.selection, w.keyRecording, static_cast<char>(wParam));
 }
 
 }  // namespace tarvik

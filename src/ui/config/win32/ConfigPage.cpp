@@ -119,7 +119,7 @@ void applyPaintToControls(HWND window, const ConfigWindowChildren& children,
 void pageDisplay(ConfigWindowContext& context) {
     HWND window = openConfigWindowHandle(context);
     if (window == nullptr) return;
-    AppState& state = context.state;
+    SharedState& state = context.state;
     const PageDisplay plan = planPageDisplay(state.config.header, state.selection, context.devices);
     PageContext page(window, nullptr);
     if (page.dc()) FaceEraser(page.dc(), context).erase(plan.erase);
@@ -135,9 +135,9 @@ void pageDisplay(ConfigWindowContext& context) {
 void pagePaint(ConfigWindowContext& context, HDC dc) {
     HWND window = openConfigWindowHandle(context);
     if (window == nullptr) return;
-    AppState& state = context.state;
-    const PagePaint plan =
-        planPagePaint(state.config, state.selection, state.paintMemory, context.devices);
+    SharedState& state = context.state;
+    const PagePaint plan = planPagePaint(state.config, state.selection,
+                                         context.windowState.paintMemory, context.devices);
     {
         PageContext page(window, dc);
         if (page.dc()) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "shell/VersionString.h"
+#include "platform/win32/WindowClass.h"
 #include "ui/config/KeyAndActionLists.h"
 #include "ui/config/win32/ConfigWindowHandlers.h"
 #include "ui/config/win32/DeviceDescription.h"
@@ -11,8 +11,6 @@
 namespace tarvik {
 
 namespace {
-
-ConfigWindowContext* boundContext = nullptr;
 
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 480;
@@ -54,7 +52,8 @@ void store(ConfigWindowChildren& c, ControlGroup group, int position, HWND handl
     }
 }
 
-// addMouseAction for every item, then addKeyName for every item.
+// The mouse-action list, each item with its action code and the current
+// entry's action selected, then the key list with each key's code.
 void fillLists(ConfigWindowContext& context, HWND window) {
     const std::optional<int> selected =
         initialMouseActionItem(context.state.config, context.state.selection);
@@ -118,7 +117,7 @@ void appendNoMoranda(HWND window) {
 }
 
 void createWindow(ConfigWindowContext& context, HWND window) {
-    AppState& state = context.state;
+    SharedState& state = context.state;
     state.configWindow = reinterpret_cast<WindowHandle>(window);
     describeDevices(context.directInput, state.devices, context.devices);
     context.children = ConfigWindowChildren{};
@@ -154,10 +153,6 @@ void forgetWindow(ConfigWindowContext& context, HWND window) {
 
 }  // namespace
 
-void bindConfigWindow(ConfigWindowContext& context) {
-    boundContext = &context;
-}
-
 HWND openConfigWindowHandle(const ConfigWindowContext& context) {
     return reinterpret_cast<HWND>(context.state.configWindow.load());
 }
@@ -174,7 +169,7 @@ void applyFollowUp(ConfigWindowContext& context, const FollowUp& followUp) {
 }
 
 LRESULT CALLBACK configWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ConfigWindowContext* context = boundContext;
+    ConfigWindowContext* context = windowStateOf<ConfigWindowContext>(window, message, lParam);
     if (context == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     LRESULT result = 0;
     switch (message) {
@@ -210,30 +205,36 @@ LRESULT CALLBACK configWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-ATOM registerConfigWindowClass(HINSTANCE instance, HBRUSH background) {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_BYTEALIGNCLIENT | CS_CLASSDC;
-    windowClass.lpfnWndProc = configWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = kConfigWindowClass;
-    return RegisterClassA(&windowClass);
+bool registerConfigWindowClass(HINSTANCE instance, HBRUSH background) {
+    return registerWindowClass(instance, kConfigWindowClass, configWindowProc, background,
+                               CS_BYTEALIGNCLIENT | CS_CLASSDC);
 }
 
 void openConfigWindow(ConfigWindowContext& context) {
-    bindConfigWindow(context);
     if (HWND open = openConfigWindowHandle(context)) {
         SetForegroundWindow(open);
         return;
     }
-    CreateWindowExA(0, kConfigWindowClass, VersionString, WS_CAPTION | WS_THICKFRAME, 0, 0, 640,
-                    480, nullptr, nullptr, context.instance, nullptr);
+    CreateWindowExA(0, kConfigWindowClass, context.title, WS_CAPTION | WS_THICKFRAME, 0, 0, 640,
+                    480, nullptr, nullptr, context.instance, &context);
 }
 
-void ConfigWindowLearningView::setRadioCheck(int id, bool checked) {
-    if (HWND window = openConfigWindowHandle(context_)) {
+namespace {
+
+void setRadio(ConfigWindowContext& context, int id, bool checked) {
+    if (HWND window = openConfigWindowHandle(context)) {
         CheckDlgButton(window, id, checked ? BST_CHECKED : BST_UNCHECKED);
     }
+}
+
+}  // namespace
+
+void ConfigWindowLearningView::setControlCheck(int control, bool checked) {
+    setRadio(context_, ControlId::controlRadio(control), checked);
+}
+
+void ConfigWindowLearningView::setHatCheck(int hat, bool checked) {
+    setRadio(context_, ControlId::povRadio(hat), checked);
 }
 
 void ConfigWindowLearningView::redisplayPage() {

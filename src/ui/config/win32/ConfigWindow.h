@@ -1,7 +1,7 @@
 #pragma once
 // The configuration window "JoyConfig": its procedure, creation, page
-// display and painting. The window edits the program's AppState in place;
-// start-up binds one context, registers the class and the tray opens it.
+// display and painting. The window edits the shared state and its own in
+// place; start-up registers the class and the tray opens it with one context.
 
 #include <windows.h>
 
@@ -9,7 +9,8 @@
 #include "input/win32/DirectInputTables.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
-#include "shell/AppState.h"
+#include "engine/SharedState.h"
+#include "ui/config/ConfigWindowState.h"
 #include "ui/config/DeviceOverview.h"
 #include "ui/config/win32/ConfigDialogRunner.h"
 #include "ui/config/win32/ConfigWindowChildren.h"
@@ -21,7 +22,9 @@ constexpr char kConfigWindowClass[] = "JoyConfig";
 // Everything the window reads and writes. One instance in the program;
 // the window fills `devices` and `children` itself when it is created.
 struct ConfigWindowContext {
-    AppState& state;
+    SharedState& state;
+    ConfigWindowState& windowState;
+    const char* title;  // the caption, the program's name and version
     HINSTANCE instance;
     HPEN facePen;  // button-face pen and brush: erase painted texts
     HBRUSH faceBrush;
@@ -34,18 +37,16 @@ struct ConfigWindowContext {
     ConfigWindowChildren children{};
 };
 
-// The context configWindowProc works on; set once before the class is used.
-void bindConfigWindow(ConfigWindowContext& context);
-
 LRESULT CALLBACK configWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers "JoyConfig" with configWindowProc: one device context for the
 // class, byte-aligned client area, `background` (the button-face brush),
 // no icon, cursor or menu.
-ATOM registerConfigWindowClass(HINSTANCE instance, HBRUSH background);
+bool registerConfigWindowClass(HINSTANCE instance, HBRUSH background);
 
-// The tray's "&Config ...": binds `context`, creates the window while none
-// is open, otherwise brings the open one to the foreground.
+// The tray's "&Config ...": creates the window on `context`, which must
+// outlive it, while none is open; otherwise brings the open one to the
+// foreground.
 void openConfigWindow(ConfigWindowContext& context);
 
 // Shows, hides, enables and disables the children for the selection.
@@ -59,7 +60,8 @@ void pagePaint(ConfigWindowContext& context, HDC dc);
 class ConfigWindowLearningView final : public LearningView {
   public:
     explicit ConfigWindowLearningView(ConfigWindowContext& context) : context_(context) {}
-    void setRadioCheck(int id, bool checked) override;
+    void setControlCheck(int control, bool checked) override;
+    void setHatCheck(int hat, bool checked) override;
     void redisplayPage() override;
 
   private:

@@ -58,7 +58,7 @@ INT_PTR CALLBACK nameProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         DialogState& dialogs = *rememberContext<DialogState>(dialog, lParam);
         // The caller's buffer need not be terminated; the edit gets at most 255.
         char text[sizeof(dialogs.nameBuffer.text)];
-        copyBounded(text, dialogs.nameBuffer.text);
+        copyBounded(text, boundedText(dialogs.nameBuffer.text));
         SetDlgItemTextA(dialog, ID_NAME_EDIT, text);
         return TRUE;
     }

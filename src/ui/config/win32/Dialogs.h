@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "config/Configuration.h"
-#include "shell/AppState.h"
+#include "ui/config/DialogState.h"
 
 namespace tarvik {
 

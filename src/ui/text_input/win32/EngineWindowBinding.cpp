@@ -1,44 +1,32 @@
 #include "ui/text_input/win32/EngineWindowBinding.h"
 
+#include "platform/win32/WindowClass.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
+#include "ui/text_input/win32/NoActivation.h"
 
 namespace tarvik {
 
-namespace {
-
-// A window procedure has no other way to its state: the windows are created
-// by the action executor without a creation parameter.
-AppState* bound = nullptr;
-
-bool registerOne(HINSTANCE instance, HBRUSH background, const char* name, WNDPROC procedure) {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_BYTEALIGNCLIENT | CS_CLASSDC;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = name;
-    return RegisterClassA(&windowClass) != 0;
-}
-
-}  // namespace
-
-AppState* boundAppState() {
-    return bound;
-}
-
-void bindEngineWindows(AppState& state) {
-    bound = &state;
+LRESULT engineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                         EngineWindowHandler handler) {
+    SharedState* state = windowStateOf<SharedState>(window, message, lParam);
+    LRESULT result = 0;
+    if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
+    if (state != nullptr) handler(window, message, lParam, *state);
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 bool registerEngineWindowClasses(HINSTANCE instance, HBRUSH background) {
-    const bool text = registerOne(instance, background, kStringWindowClass, stringWindowProc);
-    const bool selector = registerOne(instance, background, kFSelectWindowClass, fSelectWindowProc);
+    constexpr UINT kStyle = CS_BYTEALIGNCLIENT | CS_CLASSDC;
+    const bool text = registerWindowClass(instance, kTextInputWindowClass, textInputWindowProc,
+                                          background, kStyle);
+    const bool selector =
+        registerWindowClass(instance, kSelectorWindowClass, selectorWindowProc, background, kStyle);
     return text && selector;
 }
 
 void unregisterEngineWindowClasses(HINSTANCE instance) {
-    UnregisterClassA(kStringWindowClass, instance);
-    UnregisterClassA(kFSelectWindowClass, instance);
+    UnregisterClassA(kTextInputWindowClass, instance);
+    UnregisterClassA(kSelectorWindowClass, instance);
 }
 
 }  // namespace tarvik

@@ -5,21 +5,15 @@
 
 #include <windows.h>
 
-#include "shell/AppState.h"
+#include "engine/EngineWindows.h"
+#include "engine/SharedState.h"
 #include "ui/text_input/FunctionKeySelector.h"
 #include "ui/text_input/TextInputStep.h"
 
 namespace tarvik {
 
-// The state the two procedures read and write; set once before the
-// classes are used.
-void bindEngineWindows(AppState& state);
-
-LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-constexpr const char* kStringWindowClass = "JoyString";
-constexpr const char* kFSelectWindowClass = "JoyF";
+LRESULT CALLBACK textInputWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK selectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers both classes with the procedures above, no icon, no cursor and
 // `background` (the button-face brush) as background. The classes share one
@@ -31,24 +25,24 @@ void unregisterEngineWindowClasses(HINSTANCE instance);
 // Draws on the open text-input window (state.engine.stringWindow).
 class Win32TextInputView final : public TextInputView {
   public:
-    explicit Win32TextInputView(AppState& state) : state_(state) {}
+    explicit Win32TextInputView(SharedState& state) : state_(state) {}
     void invertHighlight(int column, int row) override;
     void drawEchoBox(const uint8_t (&echoLine)[kEchoLength]) override;
     void destroyWindow() override;
 
   private:
-    AppState& state_;
+    SharedState& state_;
 };
 
 // Acts on the open selector window (state.engine.fSelectWindow).
 class Win32FunctionKeySelectorView final : public FunctionKeySelectorView {
   public:
-    explicit Win32FunctionKeySelectorView(AppState& state) : state_(state) {}
+    explicit Win32FunctionKeySelectorView(SharedState& state) : state_(state) {}
     void destroyWindow() override;
     void setCaption(const char* label) override;
 
   private:
-    AppState& state_;
+    SharedState& state_;
 };
 
 }  // namespace tarvik

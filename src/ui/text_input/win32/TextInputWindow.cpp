@@ -13,7 +13,7 @@ namespace tarvik {
 
 namespace {
 
-void createStringWindow(HWND window, const CREATESTRUCTA& create, EngineState& engine) {
+void createTextInputWindow(HWND window, const CREATESTRUCTA& create, EngineState& engine) {
     RECT desktop{};
     GetClientRect(GetDesktopWindow(), &desktop);
     const PixelRect place =
@@ -39,7 +39,7 @@ void createStringWindow(HWND window, const CREATESTRUCTA& create, EngineState& e
 // The polling thread dispatches this window's messages, so a paint follows
 // every uncovering: it restores the echo box as well, which only the
 // polling thread's step would otherwise draw.
-void paintStringWindow(HWND window, const TextInputState& textInput) {
+void paintTextInputWindow(HWND window, const TextInputState& textInput) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     if (dc != nullptr) {
@@ -61,7 +61,7 @@ void paintStringWindow(HWND window, const TextInputState& textInput) {
 // Runs `draw(dc, clientWidth, clientHeight)` on a device context of the open
 // window, taken for the moment; does nothing while the window is closed.
 template <typename Draw>
-void drawOnStringWindow(const EngineState& engine, Draw draw) {
+void drawOnTextInputWindow(const EngineState& engine, Draw draw) {
     HWND window = toHwnd(engine.stringWindow);
     if (window == nullptr) return;
     HDC dc = GetDC(window);
@@ -72,40 +72,38 @@ void drawOnStringWindow(const EngineState& engine, Draw draw) {
     ReleaseDC(window, dc);
 }
 
+void handleTextInputMessage(HWND window, UINT message, LPARAM lParam, SharedState& state) {
+    switch (message) {
+        case WM_CREATE:
+            createTextInputWindow(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam),
+                                  state.engine);
+            break;
+        case WM_PAINT:
+            paintTextInputWindow(window, state.engine.textInput);
+            break;
+        // Also a close by the system, which the exit row never sees.
+        case WM_DESTROY:
+            if (state.engine.stringWindow == toHandle(window)) endTextInput(state.engine);
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
-LRESULT CALLBACK stringWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
-    AppState* state = boundAppState();
-    if (state != nullptr) {
-        switch (message) {
-            case WM_CREATE:
-                createStringWindow(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam),
-                                   state->engine);
-                break;
-            case WM_PAINT:
-                paintStringWindow(window, state->engine.textInput);
-                break;
-            // Also a close by the system, which the exit row never sees.
-            case WM_DESTROY:
-                if (state->engine.stringWindow == toHandle(window)) endTextInput(state->engine);
-                break;
-            default:
-                break;
-        }
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+LRESULT CALLBACK textInputWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return engineWindowProc(window, message, wParam, lParam, handleTextInputMessage);
 }
 
 void Win32TextInputView::invertHighlight(int column, int row) {
-    drawOnStringWindow(state_.engine, [&](HDC dc, int, int clientHeight) {
+    drawOnTextInputWindow(state_.engine, [&](HDC dc, int, int clientHeight) {
         invertHighlightOn(dc, column, row, clientHeight);
     });
 }
 
 void Win32TextInputView::drawEchoBox(const uint8_t (&echoLine)[kEchoLength]) {
-    drawOnStringWindow(state_.engine, [&](HDC dc, int clientWidth, int clientHeight) {
+    drawOnTextInputWindow(state_.engine, [&](HDC dc, int clientWidth, int clientHeight) {
         drawEchoBoxOn(dc, echoLine, clientWidth, clientHeight);
     });
 }

@@ -6,7 +6,6 @@
 #include "ui/text_input/WindowClosing.h"
 #include "ui/text_input/win32/EngineWindowBinding.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
-#include "ui/text_input/win32/NoActivation.h"
 
 namespace tarvik {
 
@@ -18,7 +17,7 @@ void showRowOnOffer(HWND window, const FunctionKeyTable& table) {
     SetWindowTextA(window, caption);
 }
 
-void createSelectorWindow(HWND window, AppState& state) {
+void createSelectorWindow(HWND window, SharedState& state) {
     RECT desktop{};
     GetClientRect(GetDesktopWindow(), &desktop);
     const PixelPoint origin =
@@ -30,35 +29,33 @@ void createSelectorWindow(HWND window, AppState& state) {
     state.engine.fSelectWindow = toHandle(window);
 }
 
+void handleSelectorMessage(HWND window, UINT message, LPARAM, SharedState& state) {
+    switch (message) {
+        case WM_CREATE:
+            createSelectorWindow(window, state);
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
+            showRowOnOffer(window, state.functionKeys);
+            break;
+        }
+        // Also a close by the system, which the countdown never sees.
+        case WM_DESTROY:
+            if (state.engine.fSelectWindow == toHandle(window)) {
+                endFunctionKeySelector(state.engine);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
-LRESULT CALLBACK fSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
-    AppState* state = boundAppState();
-    if (state != nullptr) {
-        switch (message) {
-            case WM_CREATE:
-                createSelectorWindow(window, *state);
-                break;
-            case WM_PAINT: {
-                PAINTSTRUCT paint;
-                BeginPaint(window, &paint);
-                EndPaint(window, &paint);
-                showRowOnOffer(window, state->functionKeys);
-                break;
-            }
-            // Also a close by the system, which the countdown never sees.
-            case WM_DESTROY:
-                if (state->engine.fSelectWindow == toHandle(window)) {
-                    endFunctionKeySelector(state->engine);
-                }
-                break;
-            default:
-                break;
-        }
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+LRESULT CALLBACK selectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return engineWindowProc(window, message, wParam, lParam, handleSelectorMessage);
 }
 
 void Win32FunctionKeySelectorView::destroyWindow() {
@@ -71,7 +68,7 @@ void Win32FunctionKeySelectorView::setCaption(const char* label) {
     if (window == nullptr || label == nullptr) return;
     // Labels are fixed fields that need not hold their terminator.
     char caption[kSelectorCaptionSize];
-    copyBounded(caption, label, sizeof(FunctionKeyEntry::label));
+    copyBounded(caption, boundedText(label, sizeof(FunctionKeyEntry::label)));
     SetWindowTextA(window, caption);
 }
 

@@ -1,0 +1,48 @@
+#pragma once
+// Where synthetic input goes: the system's input stream, or a layer on the
+// way to it that watches or holds back what passes.
+
+#include <cstdint>
+
+namespace tarvik {
+
+// One injected keyboard record. flags: 0 = key down, 2 = key up, plus the
+// extended-key flag 1.
+struct KeyboardRecord {
+    uint16_t virtualKey;
+    uint16_t scanCode;
+    uint32_t flags;
+};
+
+namespace KeyFlags {
+constexpr uint32_t kExtended = 0x1;
+constexpr uint32_t kKeyUp = 0x2;
+}  // namespace KeyFlags
+
+// One injected mouse record; relative movement only.
+struct MouseRecord {
+    int32_t dx;
+    int32_t dy;
+    int32_t data;
+    uint32_t flags;
+};
+
+namespace MouseFlags {
+constexpr uint32_t kMove = 0x1;
+constexpr uint32_t kLeftDown = 0x2;
+constexpr uint32_t kLeftUp = 0x4;
+constexpr uint32_t kRightDown = 0x8;
+constexpr uint32_t kRightUp = 0x10;
+constexpr uint32_t kMiddleDown = 0x20;
+constexpr uint32_t kMiddleUp = 0x40;
+constexpr uint32_t kWheel = 0x800;
+}  // namespace MouseFlags
+
+class InputSink {
+  public:
+    virtual ~InputSink() = default;
+    virtual void injectKeyboard(const KeyboardRecord& record) = 0;
+    virtual void injectMouse(const MouseRecord& record) = 0;
+};
+
+}  // namespace tarvik
