@@ -35,6 +35,7 @@ CommandLineOptions parseCommandLine(const char* text) {
     options.quit = findOption(text, "QUIT");
     options.oneOnly = findOption(text, "ONEONLY");
     options.autostart = findOption(text, "AUTOSTART");
+    options.scanCodes = findOption(text, "SCANCODES");
     const char* after = nullptr;
     if (findOption(text, "LOAD:", &after)) {
         options.load = true;

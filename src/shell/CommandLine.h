@@ -17,6 +17,7 @@ struct CommandLineOptions {
     bool load = false;
     bool autostart = false;
     bool start = false;
+    bool scanCodes = false;
     // The names after LOAD: and START:, empty when the option is absent.
     char loadName[kCommandLineNameLength + 1] = {};
     char startName[kCommandLineNameLength + 1] = {};

@@ -17,15 +17,17 @@ TEST(CommandLine, NoTextAndEmptyTextSetNothing) {
 }
 
 TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
-    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTz");
+    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTzSCANCODES");
     EXPECT_TRUE(o.oneOnly);
     EXPECT_TRUE(o.autostart);
+    EXPECT_TRUE(o.scanCodes);
     EXPECT_FALSE(o.start);  // "START" without the colon is not START:
     EXPECT_FALSE(o.quit);
 
     const CommandLineOptions lower =
-        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\"");
-    EXPECT_FALSE(lower.quit || lower.oneOnly || lower.load || lower.autostart || lower.start);
+        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\" scancodes");
+    EXPECT_FALSE(lower.quit || lower.oneOnly || lower.load || lower.autostart || lower.start ||
+                 lower.scanCodes);
 }
 
 TEST(CommandLine, QuitInsideAPathCountsAsQuit) {

@@ -36,6 +36,13 @@ bool addTrayIcon(HWND window, UINT callbackMessage, UINT id, HICON icon, const c
     return Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
 }
 
+bool setTrayTip(HWND window, UINT id, const char* tip) {
+    NOTIFYICONDATAA data = iconData(window, id);
+    data.uFlags = NIF_TIP;
+    lstrcpynA(data.szTip, tip, 64);
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
 bool deleteTrayIcon(HWND window, UINT id) {
     NOTIFYICONDATAA data = iconData(window, id);
     return Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;

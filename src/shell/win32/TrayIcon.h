@@ -14,4 +14,7 @@ bool addTrayIcon(HWND window, UINT callbackMessage, UINT id, HICON icon, const c
 
 bool deleteTrayIcon(HWND window, UINT id);
 
+// NIM_MODIFY of the tip alone, cut to 63 characters.
+bool setTrayTip(HWND window, UINT id, const char* tip);
+
 }  // namespace tarvik
