@@ -26,6 +26,10 @@ struct EngineState {
     // on the user-interface thread.
     std::atomic<int32_t> noKeySentYet{1};
 
+    // Set by the SCANCODES option and the tray's "Send scan codes": keys go
+    // out by their scan codes, for games that ignore the virtual-key code.
+    std::atomic<int32_t> sendScanCodes{0};
+
     WindowHandle stringWindow = kNoWindow;
     int32_t stringBlock = 0;
     TextInputState textInput;

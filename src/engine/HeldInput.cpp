@@ -7,6 +7,9 @@ namespace tarvik {
 namespace {
 
 constexpr uint16_t kRightShiftScan = 0x36;
+// Kept beside the scan word of a press that went by its scan code: a game
+// that reads scan codes only would never see a release by virtual key.
+constexpr uint16_t kPressedByScanCode = 0x200;
 
 constexpr bool isModifier(int virtualKey) {
     switch (virtualKey) {
@@ -41,6 +44,7 @@ void releaseKey(HeldInput& held, InputSink& sink, int virtualKey) {
         const uint16_t scan = held.keyScan[virtualKey][variant];
         uint32_t flags = KeyFlags::kKeyUp;
         if ((scan & ScanWord::kExtended) != 0) flags |= KeyFlags::kExtended;
+        if ((scan & kPressedByScanCode) != 0) flags |= KeyFlags::kScanCode;
         sink.injectKeyboard(KeyboardRecord{static_cast<uint16_t>(virtualKey),
                                            static_cast<uint16_t>(scan & 0xFF), flags});
         held.keyScan[virtualKey][variant] = 0;
@@ -71,7 +75,8 @@ void HeldInputTracker::injectKeyboard(const KeyboardRecord& record) {
             held_.keyDown[virtualKey] |= bit;
             held_.keyScan[virtualKey][variant] = static_cast<uint16_t>(
                 (record.scanCode & 0xFF) |
-                ((record.flags & KeyFlags::kExtended) != 0 ? ScanWord::kExtended : 0));
+                ((record.flags & KeyFlags::kExtended) != 0 ? ScanWord::kExtended : 0) |
+                ((record.flags & KeyFlags::kScanCode) != 0 ? kPressedByScanCode : 0));
         }
     }
     inner_.injectKeyboard(record);

@@ -17,7 +17,8 @@ constexpr int kKeyVariants = 2;
 
 struct HeldInput {
     uint8_t keyDown[256];                 // by virtual-key code: bit v while variant v is held
-    uint16_t keyScan[256][kKeyVariants];  // scan word of each press (ScanWord)
+    uint16_t keyScan[256][kKeyVariants];  // scan word of each press (ScanWord), 0x200 when
+                                          // it went by its scan code
     uint32_t mouseButtons;                // MouseFlags::kLeftDown, kRightDown, kMiddleDown bits
 };
 

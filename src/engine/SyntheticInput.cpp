@@ -57,10 +57,15 @@ void SyntheticInput::sendKeyEvent(int32_t delayMs, uint16_t keyWord, uint16_t sc
     KeyboardRecord record{};
     record.virtualKey = keyWord & KeyWord::kVirtualKeyMask;
     record.scanCode = scanWord & ScanWord::kScanCodeMask;
-    // The virtual-key code decides the key; the scan word adds only the
-    // extended bit, and the key word's own extended bit is not consulted.
+    // The virtual-key code decides the key, or the scan code when scan codes
+    // are asked for; the scan word adds the extended bit, and the key word's
+    // own extended bit is not consulted. A key without a scan code (a file
+    // can hold one) still goes by its virtual-key code.
     record.flags = flags & KeyFlags::kKeyUp;
     if ((scanWord & ScanWord::kExtended) != 0) record.flags |= KeyFlags::kExtended;
+    if (state_.sendScanCodes.load(std::memory_order_relaxed) != 0 && record.scanCode != 0) {
+        record.flags |= KeyFlags::kScanCode;
+    }
     platform_.injectKeyboard(record);
     state_.noKeySentYet.store(0, std::memory_order_relaxed);
     const uint32_t pause = boundedDelay(delayMs);

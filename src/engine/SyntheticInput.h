@@ -20,6 +20,7 @@ class SyntheticInput final : public KeySender {
         : platform_(platform), state_(state), devices_(devices) {}
 
     // flags: 0 = key down, 2 = key up. Sleeps the delay, at least 2 ms.
+    // Goes by the scan code while the state's sendScanCodes is set.
     void sendKeyEvent(int32_t delayMs, uint16_t keyWord, uint16_t scanWord,
                       uint32_t flags) override;
 

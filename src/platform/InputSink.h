@@ -7,7 +7,8 @@
 namespace tarvik {
 
 // One injected keyboard record. flags: 0 = key down, 2 = key up, plus the
-// extended-key flag 1.
+// extended-key flag 1 and the scan-code flag 8 (the system then goes by
+// the scan code, not the virtual-key code).
 struct KeyboardRecord {
     uint16_t virtualKey;
     uint16_t scanCode;
@@ -17,6 +18,7 @@ struct KeyboardRecord {
 namespace KeyFlags {
 constexpr uint32_t kExtended = 0x1;
 constexpr uint32_t kKeyUp = 0x2;
+constexpr uint32_t kScanCode = 0x8;
 }  // namespace KeyFlags
 
 // One injected mouse record; relative movement only.

@@ -36,6 +36,7 @@ CommandLineOptions parseCommandLine(const char* text) {
     options.oneOnly = findOption(text, "ONEONLY");
     options.autostart = findOption(text, "AUTOSTART");
     options.follow = findOption(text, "FOLLOW");
+    options.scanCodes = findOption(text, "SCANCODES");
     const char* after = nullptr;
     if (findOption(text, "LOAD:", &after)) {
         options.load = true;

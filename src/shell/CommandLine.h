@@ -18,6 +18,7 @@ struct CommandLineOptions {
     bool autostart = false;
     bool start = false;
     bool follow = false;  // follow the program in front from the start
+    bool scanCodes = false;
     // The names after LOAD: and START:, empty when the option is absent.
     char loadName[kCommandLineNameLength + 1] = {};
     char startName[kCommandLineNameLength + 1] = {};

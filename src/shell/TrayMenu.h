@@ -14,6 +14,9 @@ constexpr int kExit = 100;
 constexpr int kAbout = 101;
 constexpr int kConfig = 102;
 constexpr int kFollowPrograms = 103;  // checked while following
+// The two checked items, switched by the tray itself.
+constexpr int kSendScanCodes = 110;
+constexpr int kPauseMapping = 111;
 constexpr int kProgram = 2000;
 constexpr int kFirstConfigFile = 2001;  // + row of the configuration file list
 

@@ -17,17 +17,18 @@ TEST(CommandLine, NoTextAndEmptyTextSetNothing) {
 }
 
 TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
-    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTzFOLLOW");
+    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODES");
     EXPECT_TRUE(o.oneOnly);
     EXPECT_TRUE(o.follow);
     EXPECT_TRUE(o.autostart);
+    EXPECT_TRUE(o.scanCodes);
     EXPECT_FALSE(o.start);  // "START" without the colon is not START:
     EXPECT_FALSE(o.quit);
 
     const CommandLineOptions lower =
-        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\" follow");
+        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\" follow scancodes");
     EXPECT_FALSE(lower.quit || lower.oneOnly || lower.load || lower.autostart || lower.start ||
-                 lower.follow);
+                 lower.follow || lower.scanCodes);
 }
 
 TEST(CommandLine, QuitInsideAPathCountsAsQuit) {

@@ -139,6 +139,20 @@ TEST_F(HeldInputRelease, ExtendedKeysAreLetGoAsExtended) {
     EXPECT_EQ(releaseAll(), Log{"key vk=25 scan=4B flags=3"});
 }
 
+TEST_F(HeldInputRelease, KeysPressedByScanCodeAreLetGoByScanCode) {
+    keys(block().entries[1], {0x25});
+    block().entries[1].scanCodes[0] = 0x14B;
+    keys(block().entries[2], {0x42});
+    pad().buttons[0] = kButtonPressed;
+    evaluate();
+    engine.sendScanCodes = 1;
+    pad().buttons[1] = kButtonPressed;
+    evaluate();
+    // Switching back meanwhile does not change how the held key comes up.
+    engine.sendScanCodes = 0;
+    EXPECT_EQ(releaseAll(), (Log{"key vk=25 scan=4B flags=3", "key vk=42 scan=42 flags=10"}));
+}
+
 TEST_F(HeldInputRelease, LatchedAndHeldMouseButtonsAreLetGo) {
     mouse(block().entries[1], kLeftClick, 1);     // latch: first click holds
     mouse(block().entries[2], kRightButtonDown);  // down while held

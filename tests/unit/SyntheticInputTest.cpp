@@ -64,6 +64,21 @@ TEST_F(Synthetic, KeyEventTakesLowBytesAndOnlyTheScanWordsExtendedBit) {
                    "key vk=41 scan=1E flags=2", "sleep 2"}));
 }
 
+TEST_F(Synthetic, KeyEventGoesByScanCodeOnlyWhileAskedAndOnlyWithOne) {
+    platform.recordSleeps = false;
+    input.sendKeyEvent(0, 0x41, 0x1E, 0);
+    state.sendScanCodes = 1;
+    input.sendKeyEvent(0, 0x41, 0x1E, 0);
+    input.sendKeyEvent(0, 0x25, 0x14B, 2);  // extended, from the scan word as before
+    input.sendKeyEvent(0, 0x41, 0, 0);      // no scan code: by the virtual key
+    input.sendKeyEvent(0, 0x25, 0x100, 0);  // the extended bit alone is no scan code
+    state.sendScanCodes = 0;
+    input.sendKeyEvent(0, 0x41, 0x1E, 2);
+    EXPECT_EQ(platform.log, (Log{"key vk=41 scan=1E flags=0", "key vk=41 scan=1E flags=8",
+                                 "key vk=25 scan=4B flags=11", "key vk=41 scan=00 flags=0",
+                                 "key vk=25 scan=00 flags=1", "key vk=41 scan=1E flags=2"}));
+}
+
 TEST_F(Synthetic, KeyEventClearsNoKeySentYet) {
     ASSERT_EQ(state.noKeySentYet.load(), 1);
     input.sendMouseEvent(0, MouseFlags::kMove, 1, 1, 0);

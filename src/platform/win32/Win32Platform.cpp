@@ -8,12 +8,16 @@ namespace tarvik {
 void Win32Platform::injectKeyboard(const KeyboardRecord& record) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    // Both codes always go in: a record without the virtual-key code would
-    // arrive as key 0 on some systems. Only key-up and extended may pass, so
-    // the system always goes by the virtual-key code.
+    // Both codes always go in: Windows ignores the virtual-key code of a
+    // record with the scan-code flag, but other systems take the key from it
+    // regardless and would deliver key 0. Only key-up, extended and
+    // scan-code may pass.
+    static_assert(KeyFlags::kExtended == KEYEVENTF_EXTENDEDKEY &&
+                  KeyFlags::kKeyUp == KEYEVENTF_KEYUP && KeyFlags::kScanCode == KEYEVENTF_SCANCODE);
     input.ki.wVk = static_cast<WORD>(record.virtualKey & 0xFF);
     input.ki.wScan = static_cast<WORD>(record.scanCode & 0xFF);
-    input.ki.dwFlags = record.flags & (KEYEVENTF_KEYUP | KEYEVENTF_EXTENDEDKEY);
+    input.ki.dwFlags =
+        record.flags & (KEYEVENTF_KEYUP | KEYEVENTF_EXTENDEDKEY | KEYEVENTF_SCANCODE);
     input.ki.time = 0;
     input.ki.dwExtraInfo = 0;
     SendInput(1, &input, sizeof(INPUT));

@@ -21,6 +21,7 @@ HWINEVENTHOOK hook = nullptr;
 uint32_t handChoicesSeen = 0;
 bool loading = false;
 bool followAgain = false;
+const char* tipNote = "";
 
 // Tells whether a load reported a failure: a failing load shows its message
 // and falls back to defaults, and that is all it leaves to see.
@@ -35,9 +36,15 @@ class MessageCounter final : public ForwardingPlatform {
     int count = 0;
 };
 
+// The note goes last and wins over the end of a long name: it says why
+// nothing maps.
 void showTip() {
     char tip[64];
     trayTip(following, setUp.state->config.header, tip);
+    const size_t noteLength = std::strlen(tipNote);
+    const size_t room = sizeof tip - 1 - noteLength;
+    if (std::strlen(tip) > room) tip[room] = '\0';
+    std::strcat(tip, tipNote);
     setTrayIconTip(setUp.controllerWindow, kTrayIconId, tip);
 }
 
@@ -180,6 +187,11 @@ void followPrograms(bool on) {
         following.on = false;
     }
     showTip();
+}
+
+void setTrayTipNote(const char* note) {
+    tipNote = note;
+    if (setUp.state != nullptr) showTip();
 }
 
 void configurationChosenByHand(const char* file) {

@@ -27,6 +27,10 @@ bool followingPrograms();
 // follows the program in front at once; switching off brings that one back.
 void followPrograms(bool on);
 
+// What the tray adds to the tip after the record's name (the pause), or "".
+// The tip is shown again at once.
+void setTrayTipNote(const char* note);
+
 // A configuration loaded by hand from the tray menu.
 void configurationChosenByHand(const char* file);
 

@@ -48,7 +48,34 @@ class Win32TrayActions final : public TrayActions {
     const TrayControllerContext& tray_;
 };
 
+// The icon's tip names the pause, so that a user who wonders why nothing
+// maps finds the reason without opening the menu.
+constexpr char kPausedSuffix[] = " (paused)";
+static_assert(sizeof kPausedSuffix < 64, "the tip holds 63 characters");
+
+void togglePause(const TrayControllerContext& tray) {
+    std::optional<MappingPause>& pause = tray.pause->pause;
+    if (pause.has_value()) {
+        pause.reset();
+    } else {
+        pause.emplace(tray.state->engine, tray.state->runFlag);
+    }
+    setTrayTipNote(pause.has_value() ? kPausedSuffix : "");
+}
+
 void runCommand(const TrayControllerContext& tray, int id) {
+    if (id == TrayCommand::kSendScanCodes) {
+        // What is held comes up the way it went down: a game that reads scan
+        // codes only would miss a release by virtual key.
+        MappingPause pause(tray.state->engine, tray.state->runFlag);
+        std::atomic<int32_t>& scanCodes = tray.state->engine.sendScanCodes;
+        scanCodes = scanCodes.load() != 0 ? 0 : 1;
+        return;
+    }
+    if (id == TrayCommand::kPauseMapping) {
+        togglePause(tray);
+        return;
+    }
     Win32TrayActions actions(tray);
     TrayCommandContext context{*tray.files, *tray.launcher, actions};
     if (id == TrayCommand::kFollowPrograms) {
@@ -96,6 +123,11 @@ void showMenu(const TrayControllerContext& tray, HWND window) {
     }
     AppendMenuA(menu, MF_STRING | (followingPrograms() ? MF_CHECKED : MF_UNCHECKED),
                 TrayCommand::kFollowPrograms, "Follow programs");
+    const auto checked = [](bool on) { return MF_STRING | (on ? MF_CHECKED : MF_UNCHECKED); };
+    AppendMenuA(menu, checked(tray.state->engine.sendScanCodes.load() != 0),
+                TrayCommand::kSendScanCodes, "Send scan codes");
+    AppendMenuA(menu, checked(tray.pause->pause.has_value()), TrayCommand::kPauseMapping,
+                "Pause mapping");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, TrayCommand::kConfig, "&Config ...");
     AppendMenuA(menu, MF_STRING, TrayCommand::kAbout, "&About...");

@@ -5,14 +5,22 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "config/ConfigFiles.h"
 #include "engine/ControlLearning.h"
+#include "engine/win32/MappingPause.h"
 #include "shell/AppState.h"
 #include "shell/ProgramLauncher.h"
 #include "shell/win32/ShellHandles.h"
 #include "ui/config/win32/ConfigWindow.h"
 
 namespace tarvik {
+
+// The pause of "Pause mapping", held from its check to its uncheck.
+struct TrayPause {
+    std::optional<MappingPause> pause;
+};
 
 // What the window works on: its creation parameter, which outlives it.
 struct TrayControllerContext {
@@ -23,6 +31,7 @@ struct TrayControllerContext {
     DeviceSource* devices;  // read by the follow step, on this thread
     ConfigWindowContext* configWindow;
     LearningView* learningView;  // the configuration window's radios and page
+    TrayPause* pause;
 };
 
 LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

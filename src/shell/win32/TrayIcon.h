@@ -12,7 +12,7 @@ constexpr UINT kTrayMessage = WM_USER + 1;  // 1025
 // tip cut to 63 characters). True when the shell took it.
 bool addTrayIcon(HWND window, UINT callbackMessage, UINT id, HICON icon, const char* tip);
 
-// NIM_MODIFY of the tip alone.
+// NIM_MODIFY of the tip alone, cut to 63 characters.
 bool setTrayIconTip(HWND window, UINT id, const char* tip);
 
 bool deleteTrayIcon(HWND window, UINT id);

@@ -149,8 +149,9 @@ int run(HINSTANCE instance, const char* commandLine) {
 
     // What the controller window and the polling thread work on; both are
     // gone before run returns.
-    TrayControllerContext tray{&state,        &shell,        &files,       &launcher,
-                               &deviceSource, &configWindow, &learningView};
+    TrayPause trayPause;
+    TrayControllerContext tray{&state,        &shell,        &files,        &launcher,
+                               &deviceSource, &configWindow, &learningView, &trayPause};
     PollingThreadContext polling{&state, &directInput, &textInputView, &selectorView,
                                  &learningView};
     if (!registerClasses()) {
@@ -183,6 +184,7 @@ int run(HINSTANCE instance, const char* commandLine) {
         return shutDown(ShutdownFrom::kClasses);
     }
     const char* startFile = loadStartConfiguration(files, options);
+    state.engine.sendScanCodes = options.scanCodes ? 1 : 0;
     startRequestedProgram(options, state.config.header, launcher, platform);
 
     if (!installTrayIcon()) {

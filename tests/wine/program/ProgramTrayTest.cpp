@@ -99,6 +99,32 @@ TEST_F(ProgramTray, KeyHeldThroughALoadComesUpBeforeTheNewRecordMaps) {
     exitThroughTray(tarvik, window);
 }
 
+TEST_F(ProgramTray, PauseLetsGoOfTheHeldKeyAndMapsNothingUntilUnchecked) {
+    writeHoldingConfig("tarvik7.cfg", 'P');
+    TarvikProcess tarvik;
+    HWND window = startHolding(tarvik);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(probe.waitForKeys(1));
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(111, 0), 0);  // "Pause mapping"
+    ASSERT_TRUE(probe.waitForKeys(2));
+    click(0, 0);
+    setButton(0, 0, true);
+    pumpFor(300);
+    EXPECT_EQ(probe.keys(), (Keys{"+P", "-P"}));
+
+    // Unchecked, a button held through the pause does not press anew: its
+    // release comes first (of a key already up), then it maps as before.
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(111, 0), 0);
+    pumpFor(300);
+    click(0, 0);
+    setButton(0, 0, true);
+    ASSERT_TRUE(probe.waitForKeys(4));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+P", "-P", "-P", "+P"}));
+    setButton(0, 0, false);
+    exitThroughTray(tarvik, window);
+}
+
 TEST_F(ProgramTray, SaveFromTheWindowKeepsTheMouseBlockWithTwoPads) {
     for (int pads : {1, 2}) {
         SCOPED_TRACE(pads);
