@@ -119,10 +119,8 @@ TEST_F(ProgramMapping, OpenConfigurationWindowPausesTheMapping) {
     HWND window = startMapping(tarvik);
     ASSERT_NE(window, nullptr);
 
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(102, 0), 0);
-    HWND configWindow = nullptr;
-    ASSERT_TRUE(pumpUntil(
-        [&] { return (configWindow = windowOfProcess(tarvik.id(), "JoyConfig")) != nullptr; }));
+    HWND configWindow = openConfigWindow(tarvik, window);
+    ASSERT_NE(configWindow, nullptr);
     pumpFor(300);  // the polling thread goes idle within a pass
     probe.focus();
     click(0, 0);

@@ -203,6 +203,31 @@ struct SeenBox {
     std::string text;
 };
 
+// Opens the configuration window with the tray's "&Config ..." command and
+// waits until it is there and, when `childId` is given, holds that child.
+inline HWND openConfigWindow(const TarvikProcess& tarvik, HWND controller, int childId = 0) {
+    PostMessageA(controller, WM_COMMAND, MAKEWPARAM(102, 0), 0);
+    HWND configWindow = nullptr;
+    pumpUntil([&] {
+        configWindow = windowOfProcess(tarvik.id(), "JoyConfig");
+        return configWindow != nullptr &&
+               (childId == 0 || GetDlgItem(configWindow, childId) != nullptr);
+    });
+    return configWindow != nullptr && (childId == 0 || GetDlgItem(configWindow, childId))
+               ? configWindow
+               : nullptr;
+}
+
+// Waits until the text-input grid that a mapped press opens shows.
+inline HWND waitForGrid(const TarvikProcess& tarvik) {
+    HWND grid = nullptr;
+    pumpUntil([&] {
+        grid = windowOfProcess(tarvik.id(), "JoyString");
+        return grid != nullptr && IsWindowVisible(grid);
+    });
+    return grid != nullptr && IsWindowVisible(grid) ? grid : nullptr;
+}
+
 inline HWND messageBoxOf(DWORD id) {
     HWND box = windowOfProcess(id, "#32770");
     return box != nullptr && IsWindowVisible(box) ? box : nullptr;

@@ -63,14 +63,9 @@ TEST_F(ProgramTextInput, ConfigurationWindowSelectsAMovedAxis) {
     HWND window = startMapping(tarvik);
     ASSERT_NE(window, nullptr);
 
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(102, 0), 0);
-    HWND configWindow = nullptr;
-    HWND radio = nullptr;
-    ASSERT_TRUE(pumpUntil([&] {
-        configWindow = windowOfProcess(tarvik.id(), "JoyConfig");
-        radio = configWindow != nullptr ? GetDlgItem(configWindow, 1050 + 33) : nullptr;
-        return radio != nullptr;
-    }));
+    HWND configWindow = openConfigWindow(tarvik, window, 1050 + 33);
+    ASSERT_NE(configWindow, nullptr);
+    HWND radio = GetDlgItem(configWindow, 1050 + 33);
     // The entry page's "name" button shows only with an entry selected.
     auto nameButtonShows = [&] {
         HWND nameButton = GetDlgItem(configWindow, 1205);
@@ -104,11 +99,8 @@ TEST_F(ProgramTextInput, StickAndButtonsTypeFromTheGridUntilTheExitRow) {
     ASSERT_NE(window, nullptr);
 
     setButton(0, 0, true);
-    HWND grid = nullptr;
-    ASSERT_TRUE(pumpUntil([&] {
-        grid = windowOfProcess(tarvik.id(), "JoyString");
-        return grid != nullptr && IsWindowVisible(grid);
-    }));
+    HWND grid = waitForGrid(tarvik);
+    ASSERT_NE(grid, nullptr);
     setButton(0, 0, false);
     char caption[64] = {};
     GetWindowTextA(grid, caption, sizeof caption);
@@ -162,11 +154,8 @@ TEST_F(ProgramTextInput, AGridClosedByAnotherProgramEndsTextInput) {
     ASSERT_NE(window, nullptr);
 
     setButton(0, 0, true);
-    HWND grid = nullptr;
-    ASSERT_TRUE(pumpUntil([&] {
-        grid = windowOfProcess(tarvik.id(), "JoyString");
-        return grid != nullptr && IsWindowVisible(grid);
-    }));
+    HWND grid = waitForGrid(tarvik);
+    ASSERT_NE(grid, nullptr);
     setButton(0, 0, false);
     PostMessageA(grid, WM_CLOSE, 0, 0);  // as the taskbar does
     ASSERT_TRUE(pumpUntil([&] { return !IsWindow(grid); }, 3000));

@@ -139,10 +139,8 @@ TEST_F(ProgramTray, SaveFromTheWindowKeepsTheMouseBlockWithTwoPads) {
         HWND window = startMapping(tarvik);
         ASSERT_NE(window, nullptr);
 
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(102, 0), 0);
-        HWND configWindow = nullptr;
-        ASSERT_TRUE(pumpUntil(
-            [&] { return (configWindow = windowOfProcess(tarvik.id(), "JoyConfig")) != nullptr; }));
+        HWND configWindow = openConfigWindow(tarvik, window);
+        ASSERT_NE(configWindow, nullptr);
         PostMessageA(configWindow, WM_COMMAND, MAKEWPARAM(501, BN_CLICKED), 0);  // "save"
         HWND dialog = nullptr;
         ASSERT_TRUE(pumpUntil([&] { return (dialog = messageBoxOf(tarvik.id())) != nullptr; }));
@@ -212,16 +210,11 @@ TEST_F(ProgramTray, ConfigurationWindowFollowsTheControllerEachTimeItIsOpened) {
 
     for (int button : {2, 5}) {
         SCOPED_TRACE(button);
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(102, 0), 0);
         // The control radio of the button pressed (1050 + control number)
         // gets the check mark.
-        HWND configWindow = nullptr;
-        HWND radio = nullptr;
-        ASSERT_TRUE(pumpUntil([&] {
-            configWindow = windowOfProcess(tarvik.id(), "JoyConfig");
-            radio = configWindow != nullptr ? GetDlgItem(configWindow, 1050 + button + 1) : nullptr;
-            return radio != nullptr;
-        }));
+        HWND configWindow = openConfigWindow(tarvik, window, 1050 + button + 1);
+        ASSERT_NE(configWindow, nullptr);
+        HWND radio = GetDlgItem(configWindow, 1050 + button + 1);
         setButton(0, button, true);
         EXPECT_TRUE(
             pumpUntil([&] { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 3000));
