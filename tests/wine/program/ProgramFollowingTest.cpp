@@ -172,10 +172,8 @@ TEST_F(ProgramFollowing, NothingSwitchesWhileTheConfigurationWindowIsOpen) {
     HWND window = startMapping(tarvik, "FOLLOW");
     ASSERT_NE(window, nullptr);
 
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(102, 0), 0);
-    HWND configWindow = nullptr;
-    ASSERT_TRUE(pumpUntil(
-        [&] { return (configWindow = windowOfProcess(tarvik.id(), "JoyConfig")) != nullptr; }));
+    HWND configWindow = openConfigWindow(tarvik, window);
+    ASSERT_NE(configWindow, nullptr);
     FollowedProgram b('b', scratch.file("b.txt"));
     ASSERT_NE(b.window(), nullptr);
     ASSERT_TRUE(b.bringToFront()) << describeForeground();
@@ -220,9 +218,8 @@ TEST_F(ProgramFollowing, NothingSwitchesWhileTheConfigurationWindowIsOpen) {
     FollowedProgram a('a', scratch.file("a.txt"));
     ASSERT_NE(a.window(), nullptr);
     const auto closeWindowWith = [&](const std::function<bool()>& toFront) {
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(102, 0), 0);
-        ASSERT_TRUE(pumpUntil(
-            [&] { return (configWindow = windowOfProcess(tarvik.id(), "JoyConfig")) != nullptr; }));
+        configWindow = openConfigWindow(tarvik, window);
+        ASSERT_NE(configWindow, nullptr);
         settle();  // the new window's activation is over
         ASSERT_TRUE(toFront()) << describeForeground();
         settle();
