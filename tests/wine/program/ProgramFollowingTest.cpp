@@ -54,9 +54,16 @@ class FollowedProgram {
     FollowedProgram& operator=(const FollowedProgram&) = delete;
 
     HWND window() const { return window_; }
-    bool bringToFront() {
+    // Wine 8 raises no foreground event when the foreground changes; there
+    // the test raises the one the system raises, from its own process, so
+    // that Tarvik hears of the change the way it does on Windows.
+    bool bringToFront(bool raiseEvent = false) {
         SetForegroundWindow(window_);
-        return pumpUntil([&] { return GetForegroundWindow() == window_; }, 3000);
+        const bool inFront = pumpUntil([&] { return GetForegroundWindow() == window_; }, 3000);
+        if (inFront && raiseEvent) {
+            NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, window_, OBJID_WINDOW, CHILDID_SELF);
+        }
+        return inFront;
     }
     Keys keys() const { return probeReport(out_); }
     ::testing::AssertionResult waitForKeys(size_t count) const {
@@ -126,17 +133,15 @@ TEST_F(ProgramFollowing, TheProgramInFrontChoosesTheConfiguration) {
     FollowedProgram b('b', scratch.file("b.txt"));
     ASSERT_NE(a.window(), nullptr);
     ASSERT_NE(b.window(), nullptr);
-    if (!foregroundChangesAreReported(a)) {
-        GTEST_SKIP() << "the system reports no foreground change of another program";
-    }
+    const bool raiseEvent = !foregroundChangesAreReported(a);
 
-    ASSERT_TRUE(a.bringToFront()) << describeForeground();
+    ASSERT_TRUE(a.bringToFront(raiseEvent)) << describeForeground();
     settle();
     click(0, 0);
     ASSERT_TRUE(a.waitForKeys(2));
     EXPECT_EQ(a.keys(), (Keys{"+A", "-A"}));
 
-    ASSERT_TRUE(b.bringToFront()) << describeForeground();
+    ASSERT_TRUE(b.bringToFront(raiseEvent)) << describeForeground();
     settle();
     click(0, 0);
     ASSERT_TRUE(b.waitForKeys(2));
@@ -145,6 +150,9 @@ TEST_F(ProgramFollowing, TheProgramInFrontChoosesTheConfiguration) {
     // This test program has no configuration: the start one comes back.
     probe.clear();
     ASSERT_TRUE(probe.focus()) << describeForeground();
+    if (raiseEvent) {
+        NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, probe.window(), OBJID_WINDOW, CHILDID_SELF);
+    }
     settle();
     click(0, 0);
     ASSERT_TRUE(probe.waitForKeys(2));
@@ -155,7 +163,7 @@ TEST_F(ProgramFollowing, TheProgramInFrontChoosesTheConfiguration) {
     setButton(0, 2, true);
     ASSERT_TRUE(probe.waitForKeys(1));
     EXPECT_EQ(probe.keys(), (Keys{"+H"}));
-    ASSERT_TRUE(a.bringToFront()) << describeForeground();
+    ASSERT_TRUE(a.bringToFront(raiseEvent)) << describeForeground();
     EXPECT_TRUE(pumpUntil([&] {
         const Keys keys = a.keys();
         return std::find(keys.begin(), keys.end(), "-H") != keys.end();

@@ -298,6 +298,7 @@ class KeyProbe {
     KeyProbe& operator=(const KeyProbe&) = delete;
 
     bool focus() { return focusProbeWindow(window_); }
+    HWND window() const { return window_; }
 
     // "+A" for a key going down, "-A" for one going up (letters and digits
     // as themselves, other keys as hex).
