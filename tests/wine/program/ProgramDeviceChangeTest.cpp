@@ -1,0 +1,149 @@
+// Controllers that come and go while Tarvik runs: the virtual controller
+// plugs and unplugs them and announces the change to every window, as the
+// system does.
+
+#include <chrono>
+#include <cstdio>
+
+#include "ProgramRig.h"
+
+namespace tarvik::testing {
+namespace {
+
+using Keys = std::vector<std::string>;
+
+class ProgramDeviceChange : public RunningProgram {
+  protected:
+    // Plugs controller `index` (0-based) in, or pulls it out, announces it
+    // and waits until Tarvik has enumerated the controllers again.
+    ::testing::AssertionResult change(int index, bool plugged) {
+        const uint32_t before = block().directInput.enumDevices;
+        vc::VirtualControllerClient& controller = virtualController();
+        if (!(plugged ? controller.plug(index, "Plugged pad") : controller.unplug(index))) {
+            return ::testing::AssertionFailure() << "no controller place " << index;
+        }
+        vc::VirtualControllerClient::announceDeviceChange();
+        if (pumpUntil([&] { return block().directInput.enumDevices > before; })) {
+            // The set-up follows the listing; a few passes let it finish.
+            pumpFor(100);
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << "Tarvik never enumerated the devices again";
+    }
+
+    void holdIn(Configuration& config, int block, int button, uint8_t key) {
+        demo::holdKeys(config.blocks[block].entries[EntryIndex::button(button)], {key});
+    }
+
+    void clickMouse(int button) {
+        virtualController().setMouseButton(button, true);
+        pumpFor(60);
+        virtualController().setMouseButton(button, false);
+        pumpFor(60);
+    }
+
+    void expectNoMessageBox(const TarvikProcess& tarvik) {
+        EXPECT_EQ(messageBoxOf(tarvik.id()), nullptr) << "a message box showed";
+    }
+};
+
+TEST_F(ProgramDeviceChange, PadPluggedInLaterMapsItsBlockAndTheMouseMovesOn) {
+    auto config = demo::newConfiguration();
+    holdIn(*config, 2, 0, 'B');  // the mouse's block while one pad is there
+    holdIn(*config, 4, 0, 'M');  // the mouse's block with two
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    // Plugged in with its button 1 already down: the time from the
+    // announcement to the key is what a user waits.
+    ASSERT_TRUE(virtualController().plug(1, "Plugged pad"));
+    setButton(1, 0, true);
+    const auto announced = std::chrono::steady_clock::now();
+    vc::VirtualControllerClient::announceDeviceChange();
+    ASSERT_TRUE(probe.waitForKeys(1));
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - announced)
+                        .count();
+    std::printf("announcement to the new pad's first mapped key: %lld ms\n",
+                static_cast<long long>(ms));
+    setButton(1, 0, false);
+    ASSERT_TRUE(probe.waitForKeys(2));
+    clickMouse(0);
+    ASSERT_TRUE(probe.waitForKeys(4));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+B", "-B", "+M", "-M"}));
+    expectNoMessageBox(tarvik);
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramDeviceChange, KeyHeldOnAPadThatIsPulledOutComesUp) {
+    addPad();
+    auto config = demo::newConfiguration();
+    holdIn(*config, 0, 0, 'A');
+    holdIn(*config, 2, 0, 'U');
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    setButton(1, 0, true);
+    ASSERT_TRUE(probe.waitForKeys(1));
+    ASSERT_TRUE(change(1, false));
+    ASSERT_TRUE(probe.waitForKeys(2));
+    // The pad that stayed maps on in its own block.
+    click(0, 0);
+    ASSERT_TRUE(probe.waitForKeys(4));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+U", "-U", "+A", "-A"}));
+    expectNoMessageBox(tarvik);
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramDeviceChange, PadPluggedBackGoesToItsOwnSlot) {
+    addPad();
+    auto config = demo::newConfiguration();
+    holdIn(*config, 0, 0, 'A');
+    holdIn(*config, 2, 0, 'B');
+    holdIn(*config, 4, 0, 'M');
+    holdIn(*config, 6, 0, 'X');  // a third pad's block: never typed
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    ASSERT_TRUE(change(0, false));
+    click(1, 0);  // the second pad keeps block 2 while the first is gone
+    ASSERT_TRUE(change(0, true));
+    click(0, 0);
+    clickMouse(0);
+    ASSERT_TRUE(probe.waitForKeys(6));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+B", "-B", "+A", "-A", "+M", "-M"}));
+    // Back through a fresh interface, set up as at start.
+    EXPECT_EQ(block().controllers[0].calls.createDevice, 2u);
+    EXPECT_EQ(block().controllers[0].calls.dataFormat, vc::kJoystick2);
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramDeviceChange, WaitStartsWithoutAPadAndTakesOneThatArrives) {
+    vc::resetBlock(block());
+    auto config = demo::newConfiguration();
+    holdIn(*config, 0, 0, 'W');
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik, "WAIT");
+    ASSERT_NE(window, nullptr);
+    expectNoMessageBox(tarvik);
+
+    ASSERT_TRUE(change(0, true));
+    click(0, 0);
+    ASSERT_TRUE(probe.waitForKeys(2));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+W", "-W"}));
+    exitThroughTray(tarvik, window);
+}
+
+}  // namespace
+}  // namespace tarvik::testing
