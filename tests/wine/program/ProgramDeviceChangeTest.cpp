@@ -145,5 +145,34 @@ TEST_F(ProgramDeviceChange, WaitStartsWithoutAPadAndTakesOneThatArrives) {
     exitThroughTray(tarvik, window);
 }
 
+// The window is built anew rather than closed: what the user edits stays
+// in front of them, and the mouse's page follows the mouse.
+TEST_F(ProgramDeviceChange, OpenConfigurationWindowShowsThePluggedPad) {
+    constexpr int kFirstDeviceRadio = 1000;  // block 0; block b is 1000 + b
+    writeConfig("tarvik7.cfg", *demo::newConfiguration());
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    HWND config = openConfigWindow(tarvik, window, kFirstDeviceRadio + 2);
+    ASSERT_NE(config, nullptr);
+    PostMessageA(config, WM_COMMAND, MAKEWPARAM(kFirstDeviceRadio + 2, BN_CLICKED), 0);
+    ASSERT_TRUE(pumpUntil([&] { return IsDlgButtonChecked(config, kFirstDeviceRadio + 2); }));
+
+    ASSERT_TRUE(change(1, true));
+    const auto caption = [&](int block) {
+        char text[32] = {};
+        GetDlgItemTextA(config, kFirstDeviceRadio + block, text, sizeof text);
+        return std::string(text);
+    };
+    ASSERT_TRUE(pumpUntil([&] { return caption(4) == "Mouse"; }));
+    EXPECT_EQ(caption(2), "2");
+    EXPECT_EQ(caption(3), "S2");
+    EXPECT_TRUE(IsDlgButtonChecked(config, kFirstDeviceRadio + 4));
+    EXPECT_FALSE(IsDlgButtonChecked(config, kFirstDeviceRadio + 2));
+    EXPECT_TRUE(IsWindow(config));
+    expectNoMessageBox(tarvik);
+    exitThroughTray(tarvik, window);
+}
+
 }  // namespace
 }  // namespace tarvik::testing
