@@ -50,6 +50,9 @@ void mapDevices(PollingContext& context) {
         evaluateBlock(evaluation, deviceBlock(device, shifted));
         evaluateBlock(evaluation, mouseBlock);
     }
+    // Started to wait for controllers, the mouse is the only device and
+    // still maps.
+    if (state.devices.deviceCount == 0) evaluateBlock(evaluation, mouseBlock);
 }
 
 // Whatever the mapping held down comes up while it stands still, so no key

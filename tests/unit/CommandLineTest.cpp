@@ -17,8 +17,9 @@ TEST(CommandLine, NoTextAndEmptyTextSetNothing) {
 }
 
 TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
-    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODES");
+    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODESvWAIT");
     EXPECT_TRUE(o.oneOnly);
+    EXPECT_TRUE(o.wait);
     EXPECT_TRUE(o.follow);
     EXPECT_TRUE(o.autostart);
     EXPECT_TRUE(o.scanCodes);
@@ -26,9 +27,9 @@ TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
     EXPECT_FALSE(o.quit);
 
     const CommandLineOptions lower =
-        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\" follow scancodes");
+        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\" follow scancodes wait");
     EXPECT_FALSE(lower.quit || lower.oneOnly || lower.load || lower.autostart || lower.start ||
-                 lower.follow || lower.scanCodes);
+                 lower.follow || lower.scanCodes || lower.wait);
 }
 
 TEST(CommandLine, QuitInsideAPathCountsAsQuit) {

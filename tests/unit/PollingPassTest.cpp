@@ -199,6 +199,13 @@ TEST_F(PollingPass, AutoRepeatMouseEntryFiresOncePerGameDevice) {
     EXPECT_EQ(actionsOf(pass()), (Log{"press 4:1", "press 4:1"}));
 }
 
+TEST_F(PollingPass, WithoutAJoystickTheMouseIsEvaluatedOnce) {
+    setJoysticks(0);
+    app->config.blocks[0].entries[1].autoRepeat = 1;
+    press(0, 0);
+    EXPECT_EQ(actionsOf(pass()), Log{"press 0:1"});
+}
+
 TEST_F(PollingPass, OpenConfigurationWindowIdlesAndMappingCatchesUpAfterwards) {
     press(0, 0);
     EXPECT_EQ(actionsOf(pass()), Log{"press 0:1"});

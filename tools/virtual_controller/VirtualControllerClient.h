@@ -3,6 +3,7 @@
 // sets the devices' state. Header-only; Windows only.
 
 #include <windows.h>
+#include <dbt.h>
 
 #include <cstdio>
 
@@ -82,6 +83,35 @@ class VirtualControllerClient {
     void setMouseButton(int button, bool pressed) {
         if (button < 0 || button >= kMouseButtons) return;
         block_->mouse.input.buttons[button] = pressed ? 0x80 : 0;
+    }
+
+    // Plugs controller `index` in again, or a new one when `index` is the
+    // next free place; a new one is of the demo kind.
+    bool plug(int index, const char* name = nullptr) {
+        if (index < 0 || index >= kMaxControllers) return false;
+        if (static_cast<uint32_t>(index) < block_->controllerCount) {
+            block_->controllers[index].setup.unplugged = 0;
+            return true;
+        }
+        if (static_cast<uint32_t>(index) != block_->controllerCount) return false;
+        char fallback[64];
+        std::snprintf(fallback, sizeof fallback, "Tarvik virtual controller %d", index + 1);
+        addController(*block_, name != nullptr ? name : fallback, Axis::kX | Axis::kY | Axis::kZ, 1,
+                      12, 1);
+        return true;
+    }
+    // The controller stays in the block but is no longer listed, and its
+    // interfaces report DIERR_UNPLUGGED.
+    bool unplug(int index) {
+        if (index < 0 || static_cast<uint32_t>(index) >= block_->controllerCount) return false;
+        block_->controllers[index].setup.unplugged = 1;
+        return true;
+    }
+
+    // What the system sends every top-level window when devices come or go.
+    static void announceDeviceChange() {
+        SendMessageTimeoutA(HWND_BROADCAST, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0,
+                            SMTO_ABORTIFHUNG, 2000, nullptr);
     }
 
   private:

@@ -88,6 +88,8 @@ HRESULT VirtualDirectInput::EnumDevices(DWORD deviceClass, LPDIENUMDEVICESCALLBA
     }
     if (offersControllers(deviceClass)) {
         for (int i = 0; i < controllerCount(); ++i) {
+            // Only attached controllers are listed, as with DIEDFL_ATTACHEDONLY.
+            if (block_.controllers[i].setup.unplugged != 0) continue;
             describeDevice(block_.controllers[i], false, i, instance);
             if (callback(&instance, reference) == DIENUM_STOP) return DI_OK;
         }

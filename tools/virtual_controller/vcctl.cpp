@@ -20,6 +20,9 @@ const char* const kUsage =
     "  mouse wheel NOTCHES      120 units per notch\n"
     "  mouse button B down|up   mouse button B (1-8)\n"
     "  controllers N            N attached controllers (0-8; seen by programs started later)\n"
+    "  plug [N]                 plug controller N in again, or a new one (default: the next)\n"
+    "  unplug N                 pull controller N out (it keeps its place)\n"
+    "                           both announce the change to every window, as the system does\n"
     "  hold                     keep the block and its set-up alive until ended\n"
     "  demo                     back to the one demo controller and the mouse\n"
     "  show                     print the devices and their state\n";
@@ -47,7 +50,8 @@ bool parsePressed(const char* text, bool& pressed) {
 void show(vc::Block& block) {
     for (uint32_t c = 0; c < block.controllerCount && c < vc::kMaxControllers; ++c) {
         const vc::Device& d = block.controllers[c];
-        std::printf("controller %u \"%s\": axes", c + 1, d.setup.name);
+        std::printf("controller %u \"%s\"%s: axes", c + 1, d.setup.name,
+                    d.setup.unplugged != 0 ? " (unplugged)" : "");
         for (int a = 0; a < vc::kAxes; ++a) std::printf(" %s=%d", kAxisNames[a], d.input.axes[a]);
         std::printf(" hats");
         for (uint32_t hat : d.input.hats) {
@@ -128,6 +132,18 @@ int run(vc::VirtualControllerClient& client, int controller, int argc, char** ar
             vc::addController(block, name, vc::Axis::kX | vc::Axis::kY | vc::Axis::kZ, 1, 12, 1);
         }
         block.controllerCount = static_cast<uint32_t>(n);
+        return 0;
+    }
+    if (std::strcmp(command, "plug") == 0 && argc <= 2) {
+        long index = static_cast<long>(client.block().controllerCount) + 1;
+        if (argc == 2 && !parseInt(argv[1], index)) return -1;
+        if (!client.plug(static_cast<int>(index - 1))) return -1;
+        vc::VirtualControllerClient::announceDeviceChange();
+        return 0;
+    }
+    if (std::strcmp(command, "unplug") == 0 && argc == 2 && parseInt(argv[1], n)) {
+        if (!client.unplug(static_cast<int>(n - 1))) return -1;
+        vc::VirtualControllerClient::announceDeviceChange();
         return 0;
     }
     if (std::strcmp(command, "demo") == 0 && argc == 1) {

@@ -16,6 +16,22 @@ namespace tarvik {
 HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND window,
                     int& currentBlock);
 
+// What one re-enumeration changed; all zero when it could not enumerate.
+struct DeviceRefresh {
+    bool enumerated;
+    int added;     // new controllers, each in the next free index
+    int returned;  // known controllers opened again in their own slots
+    int gone;      // controllers the system no longer lists; they keep their slots
+};
+
+// Enumerates the game controllers again after a device change and takes
+// what changed: known ones (by instance GUID) back into their slots, new
+// ones into the next free indexes up to six, set up as at start with
+// `window`; the mouse then moves to the slot after the last joystick. A
+// failing enumeration changes nothing, and nothing is shown to the user.
+// Main thread only, while the polling stands still.
+DeviceRefresh refreshDevices(DeviceTable& table, DirectInputTables& directInput, HWND window);
+
 // Reads joystick slot `slot` into its state row. 0 on success or when the
 // slot holds no joystick (the mouse's slot included); a failure leaves the
 // row as it was and is returned.

@@ -2,6 +2,7 @@
 #include "input/EnumerationLimit.h"
 #include "input/MouseFolding.h"
 #include "input/win32/DeviceLayer.h"
+#include "input/win32/DevicePreparation.h"
 #include "input/win32/FailureReport.h"
 #include "input/win32/ObjectKinds.h"
 
@@ -16,7 +17,7 @@ constexpr int32_t kAxisRangeMax = 1000;
 struct SetupContext {
     DeviceTable& table;
     DirectInputTables& directInput;
-    int& currentBlock;
+    int& workingSlot;
 };
 
 BOOL CALLBACK takeController(LPCDIDEVICEINSTANCEA instance, LPVOID reference) {
@@ -35,6 +36,8 @@ BOOL CALLBACK takeController(LPCDIDEVICEINSTANCEA instance, LPVOID reference) {
         return DIENUM_CONTINUE;
     }
     context.directInput.devices[2 * n + 1] = row;
+    context.directInput.instances[n] = instance->guidInstance;
+    context.directInput.absent[n] = 0;
     table.lastDeviceIndex = n;
     table.deviceCount = n + 1;
     return table.deviceCount >= kMaxJoysticks ? DIENUM_STOP : DIENUM_CONTINUE;
@@ -42,7 +45,7 @@ BOOL CALLBACK takeController(LPCDIDEVICEINSTANCEA instance, LPVOID reference) {
 
 BOOL CALLBACK prepareObject(LPCDIDEVICEOBJECTINSTANCEA object, LPVOID reference) {
     SetupContext& context = *static_cast<SetupContext*>(reference);
-    const int slot = context.currentBlock;
+    const int slot = context.workingSlot;
     if (slot < 0 || slot + 1 >= kDeviceSlots) return DIENUM_STOP;
 
     if (isAxisObject(object->dwType)) {
@@ -77,28 +80,6 @@ void describe(IDirectInputDevice8A* device, DirectInputTables& directInput, int 
     device->GetCapabilities(&directInput.capabilities[slot]);
 }
 
-HRESULT prepareJoystick(SetupContext& context, HWND window, int joystick) {
-    const int slot = 2 * joystick;
-    DirectInputTables& directInput = context.directInput;
-    IDirectInputDevice8A* device = directInput.devices[slot];
-    context.currentBlock = slot;
-
-    describe(device, directInput, slot);
-    directInput.descriptions[slot + 1] = directInput.descriptions[slot];
-    directInput.capabilities[slot + 1] = directInput.capabilities[slot];
-    // Until its first successful poll the joystick reads at rest.
-    centreHats(context.table.states[slot]);
-    centreHats(context.table.states[slot + 1]);
-
-    HRESULT result = device->SetDataFormat(&c_dfDIJoystick2);
-    if (FAILED(result)) return reportFailure("SetDataFormat(joystick)", result);
-    result = device->SetCooperativeLevel(window, DISCL_EXCLUSIVE | DISCL_BACKGROUND);
-    if (FAILED(result)) return reportFailure("SetCooperativeLevel(joystick)", result);
-    result = device->EnumObjects(prepareObject, &context, DIDFT_ALL);
-    if (FAILED(result)) return reportFailure("EnumObjects", result);
-    return DI_OK;
-}
-
 HRESULT prepareMouse(DeviceTable& table, DirectInputTables& directInput, HWND window) {
     HRESULT result =
         directInput.directInput->CreateDevice(GUID_SysMouse, &directInput.mouse, nullptr);
@@ -112,15 +93,44 @@ HRESULT prepareMouse(DeviceTable& table, DirectInputTables& directInput, HWND wi
     result = mouse->SetCooperativeLevel(window, DISCL_NONEXCLUSIVE | DISCL_BACKGROUND);
     if (FAILED(result)) return reportFailure("SetCooperativeLevel(mouse)", result);
 
-    const int slot = table.mouseSlot();
-    describe(mouse, directInput, slot);
-    table.capabilityFlags[slot] = mouseCapabilityFlags(directInput.capabilities[slot].dwAxes);
-    centreHats(table.states[slot]);
+    placeMouse(table, directInput);
     mouse->Acquire();
     return DI_OK;
 }
 
 }  // namespace
+
+HRESULT prepareJoystick(DeviceTable& table, DirectInputTables& directInput, HWND window,
+                        int joystick, int& workingSlot) {
+    const int slot = 2 * joystick;
+    IDirectInputDevice8A* device = directInput.devices[slot];
+    workingSlot = slot;
+
+    describe(device, directInput, slot);
+    directInput.descriptions[slot + 1] = directInput.descriptions[slot];
+    directInput.capabilities[slot + 1] = directInput.capabilities[slot];
+    // Until its first successful poll the joystick reads at rest.
+    centreHats(table.states[slot]);
+    centreHats(table.states[slot + 1]);
+
+    HRESULT result = device->SetDataFormat(&c_dfDIJoystick2);
+    if (FAILED(result)) return reportFailure("SetDataFormat(joystick)", result);
+    result = device->SetCooperativeLevel(window, DISCL_EXCLUSIVE | DISCL_BACKGROUND);
+    if (FAILED(result)) return reportFailure("SetCooperativeLevel(joystick)", result);
+    SetupContext context{table, directInput, workingSlot};
+    result = device->EnumObjects(prepareObject, &context, DIDFT_ALL);
+    if (FAILED(result)) return reportFailure("EnumObjects", result);
+    return DI_OK;
+}
+
+void placeMouse(DeviceTable& table, DirectInputTables& directInput) {
+    const int slot = table.mouseSlot();
+    if (directInput.mouse == nullptr || slot < 0 || slot >= kDeviceSlots) return;
+    describe(directInput.mouse, directInput, slot);
+    table.capabilityFlags[slot] = mouseCapabilityFlags(directInput.capabilities[slot].dwAxes);
+    table.states[slot] = DeviceState{};
+    centreHats(table.states[slot]);
+}
 
 HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND window,
                     int& currentBlock) {
@@ -137,7 +147,7 @@ HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND win
     if (FAILED(result)) return reportFailure("EnumDevices", result);
 
     for (int d = 0; d < table.deviceCount; ++d) {
-        result = prepareJoystick(context, window, d);
+        result = prepareJoystick(table, directInput, window, d, currentBlock);
         if (FAILED(result)) return result;
     }
     return prepareMouse(table, directInput, window);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "input/DeviceState.h"
+#include "input/EnumerationLimit.h"
 #include "input/MouseFolding.h"
 #include "input/win32/DirectInput.h"
 
@@ -23,6 +24,11 @@ struct DirectInputTables {
     // Failed reads in a row, by the joystick's first slot, and the mouse's.
     uint8_t failedReads[kDeviceSlots];
     uint8_t mouseFailedReads;
+    // Joystick d's instance GUID, by which a device that comes back after
+    // an unplug finds its slot again, and whether the last enumeration
+    // missed it.
+    GUID instances[kMaxJoysticks];
+    uint8_t absent[kMaxJoysticks];
 };
 
 static_assert(sizeof(DIDEVICEINSTANCEA) == 580);

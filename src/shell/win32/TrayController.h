@@ -1,7 +1,8 @@
 #pragma once
 // The hidden TaskBarController window: the tray icon's menu and double
-// click, the command a second instance sends to end this one, and the
-// 50 ms timer that lets the configuration window follow the device.
+// click, the command a second instance sends to end this one, the 50 ms
+// timer that lets the configuration window follow the device, and the
+// system's word that devices came or went.
 
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include "config/ConfigFiles.h"
 #include "engine/ControlLearning.h"
 #include "engine/win32/MappingPause.h"
+#include "input/win32/DirectInputTables.h"
 #include "shell/AppState.h"
 #include "shell/ProgramLauncher.h"
 #include "shell/win32/ShellHandles.h"
@@ -32,6 +34,7 @@ struct TrayControllerContext {
     ConfigWindowContext* configWindow;
     LearningView* learningView;  // the configuration window's radios and page
     TrayPause* pause;
+    DirectInputTables* directInput;  // enumerated again after a device change
 };
 
 LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -150,8 +150,8 @@ int run(HINSTANCE instance, const char* commandLine) {
     // What the controller window and the polling thread work on; both are
     // gone before run returns.
     TrayPause trayPause;
-    TrayControllerContext tray{&state,        &shell,        &files,        &launcher,
-                               &deviceSource, &configWindow, &learningView, &trayPause};
+    TrayControllerContext tray{&state,        &shell,        &files,     &launcher,   &deviceSource,
+                               &configWindow, &learningView, &trayPause, &directInput};
     PollingThreadContext polling{&state, &directInput, &textInputView, &selectorView,
                                  &learningView};
     if (!registerClasses()) {
@@ -173,7 +173,8 @@ int run(HINSTANCE instance, const char* commandLine) {
         MessageBoxA(nullptr, "Error Initializing DirectInput", VersionString, MB_OK | MB_ICONERROR);
         return 0;
     }
-    if (state.devices.deviceCount == 0) {
+    // With WAIT the mouse is the only device until controllers arrive.
+    if (state.devices.deviceCount == 0 && !options.wait) {
         showError("no game-device installed");
         return 0;
     }

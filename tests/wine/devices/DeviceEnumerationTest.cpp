@@ -98,5 +98,53 @@ TEST_F(Enumeration, ControllerThatCannotBeOpenedIsSkippedAndTakesNoPlace) {
     EXPECT_EQ(productName(12), kMouseName);
 }
 
+// After a device change: a failed listing changes nothing, a new
+// controller whose set-up fails is let go and leaves the mouse in its slot,
+// and a controller gone keeps its slot; nothing working is touched.
+TEST_F(Enumeration, RefreshThatFailsKeepsTheWorkingDevices) {
+    addPads(2);
+    ASSERT_EQ(init(), DI_OK);
+    IDirectInputDevice8A* first = directInput->devices[0];
+    controller(1).setup.unplugged = 1;
+    addPad("Late pad").setup.setDataFormatResult = DIERR_INVALIDPARAM;
+
+    block().enumDevicesResult = DIERR_GENERIC;
+    DeviceRefresh outcome = refreshDevices(*table, *directInput, window);
+    EXPECT_FALSE(outcome.enumerated);
+    EXPECT_EQ(controller(2).calls.createDevice, 0u);
+
+    block().enumDevicesResult = 0;
+    outcome = refreshDevices(*table, *directInput, window);
+    EXPECT_TRUE(outcome.enumerated);
+    EXPECT_EQ(outcome.added, 0);
+    EXPECT_EQ(outcome.gone, 1);
+    EXPECT_EQ(controller(2).calls.released, 1u);
+    EXPECT_EQ(table->deviceCount, 2);
+    EXPECT_EQ(directInput->devices[0], first);
+    EXPECT_EQ(controller(0).calls.createDevice, 1u);
+    EXPECT_EQ(productName(2), "Pad 1");
+    EXPECT_EQ(directInput->devices[4], nullptr);
+    EXPECT_EQ(productName(4), kMouseName);
+    EXPECT_EQ(table->capabilityFlags[4], 0x181u);
+}
+
+TEST_F(Enumeration, RefreshTakesNewControllersUpToSixAndMovesTheMouseBehind) {
+    addPads(5);
+    ASSERT_EQ(init(), DI_OK);
+    addPad("Late 1", vc::Axis::kX | vc::Axis::kY | vc::Axis::kZ, 1);
+    addPad("Late 2");
+    const DeviceRefresh outcome = refreshDevices(*table, *directInput, window);
+    EXPECT_EQ(outcome.added, 1);
+    EXPECT_EQ(table->deviceCount, 6);
+    EXPECT_EQ(table->lastDeviceIndex, 5);
+    EXPECT_EQ(productName(10), "Late 1");
+    EXPECT_EQ(productName(11), "Late 1");
+    EXPECT_EQ(table->capabilityFlags[10], 0x391u);  // X Y Z, a slider, a hat
+    EXPECT_EQ(controller(5).calls.dataFormat, vc::kJoystick2);
+    EXPECT_EQ(controller(6).calls.createDevice, 0u);
+    EXPECT_EQ(productName(12), kMouseName);
+    EXPECT_EQ(table->capabilityFlags[12], 0x181u);
+}
+
 }  // namespace
 }  // namespace tarvik

@@ -5,6 +5,7 @@
 
 #include "platform/win32/WindowClass.h"
 #include "ui/config/KeyAndActionLists.h"
+#include "ui/config/SelectionCommands.h"
 #include "ui/config/win32/ConfigWindowHandlers.h"
 #include "ui/config/win32/DeviceDescription.h"
 
@@ -73,10 +74,20 @@ void fillLists(ConfigWindowContext& context, HWND window) {
     }
 }
 
+// One radio per joystick's two blocks and the mouse's, for the devices as
+// they are now.
+void createDeviceRow(ConfigWindowContext& context, HWND window, int width, int height) {
+    const int deviceCount = context.state.devices.deviceCount;
+    for (int p = 0; p < deviceRadioCount(deviceCount); ++p) {
+        const ChildControl radio = deviceRadio(deviceCount, p);
+        store(context.children, ControlGroup::kDeviceRadios, p,
+              createChildControl(window, context.instance, radio, width, height));
+    }
+}
+
 void createChildren(ConfigWindowContext& context, HWND window, int width, int height) {
     ConfigWindowChildren& children = context.children;
     const SelectionState& selection = context.state.selection;
-    const int deviceCount = context.state.devices.deviceCount;
     for (const CreationItem& item : creationSequence) {
         switch (item.step) {
             case CreationStep::kControls:
@@ -88,11 +99,7 @@ void createChildren(ConfigWindowContext& context, HWND window, int width, int he
                 }
                 break;
             case CreationStep::kDeviceRow:
-                for (int p = 0; p < deviceRadioCount(deviceCount); ++p) {
-                    const ChildControl radio = deviceRadio(deviceCount, p);
-                    store(children, ControlGroup::kDeviceRadios, p,
-                          createChildControl(window, context.instance, radio, width, height));
-                }
+                createDeviceRow(context, window, width, height);
                 break;
             case CreationStep::kCheckLevelRadio:
                 CheckDlgButton(window, ControlId::kFirstLevelRadio + selection.currentLevel,
@@ -217,6 +224,31 @@ void openConfigWindow(ConfigWindowContext& context) {
     }
     CreateWindowExA(0, kConfigWindowClass, context.title, WS_CAPTION | WS_THICKFRAME, 0, 0, 640,
                     480, nullptr, nullptr, context.instance, &context);
+}
+
+void showDevicesAgain(ConfigWindowContext& context, int previousMouseSlot) {
+    HWND window = openConfigWindowHandle(context);
+    if (window == nullptr) return;
+    SharedState& state = context.state;
+    describeDevices(context.directInput, state.devices, context.devices);
+
+    ConfigWindowChildren& children = context.children;
+    for (int p = 0; p < children.deviceRadioCount; ++p) {
+        if (children.deviceRadios[p] != nullptr) DestroyWindow(children.deviceRadios[p]);
+        children.deviceRadios[p] = nullptr;
+    }
+    children.deviceRadioCount = 0;
+    RECT client{};
+    GetClientRect(window, &client);
+    createDeviceRow(context, window, client.right, client.bottom);
+
+    // The mouse's page stays the mouse's, in the block it has now; the
+    // block is chosen as a click on its radio would choose it.
+    int block = state.selection.currentBlock;
+    if (block == previousMouseSlot) block = state.devices.mouseSlot();
+    applyFollowUp(context, selectBlock(state.config.header, state.selection,
+                                       ControlId::kFirstDeviceRadio + block, context.devices));
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 namespace {

@@ -49,6 +49,12 @@ bool registerConfigWindowClass(HINSTANCE instance, HBRUSH background);
 // foreground.
 void openConfigWindow(ConfigWindowContext& context);
 
+// After the devices changed under the open window: describes them again,
+// builds the device row anew and keeps the selection on the same device
+// (the mouse's page follows the mouse to its new block). Nothing while the
+// window is closed.
+void showDevicesAgain(ConfigWindowContext& context, int previousMouseSlot);
+
 // Shows, hides, enables and disables the children for the selection.
 void pageDisplay(ConfigWindowContext& context);
 // Paints the texts and loads the controls for the selection, into `dc` or,
