@@ -17,8 +17,9 @@ TEST(CommandLine, NoTextAndEmptyTextSetNothing) {
 }
 
 TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
-    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODES");
+    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODESvNOXINPUT");
     EXPECT_TRUE(o.oneOnly);
+    EXPECT_TRUE(o.noXInput);
     EXPECT_TRUE(o.follow);
     EXPECT_TRUE(o.autostart);
     EXPECT_TRUE(o.scanCodes);
@@ -26,9 +27,9 @@ TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
     EXPECT_FALSE(o.quit);
 
     const CommandLineOptions lower =
-        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\" follow scancodes");
+        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\" follow scancodes noxinput");
     EXPECT_FALSE(lower.quit || lower.oneOnly || lower.load || lower.autostart || lower.start ||
-                 lower.follow || lower.scanCodes);
+                 lower.follow || lower.scanCodes || lower.noXInput);
 }
 
 TEST(CommandLine, QuitInsideAPathCountsAsQuit) {

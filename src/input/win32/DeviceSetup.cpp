@@ -4,6 +4,7 @@
 #include "input/win32/DeviceLayer.h"
 #include "input/win32/FailureReport.h"
 #include "input/win32/ObjectKinds.h"
+#include "input/win32/XInputLayer.h"
 
 namespace tarvik {
 
@@ -31,6 +32,12 @@ BOOL CALLBACK takeController(LPCDIDEVICEINSTANCEA instance, LPVOID reference) {
     if (FAILED(result)) {
         // A controller that cannot be opened is skipped and takes no slot.
         reportFailure("CreateDevice", result);
+        row = nullptr;
+        return DIENUM_CONTINUE;
+    }
+    // A pad that XInput serves is listed through XInput alone.
+    if (leftToXInput(context.directInput.xinput, row, *instance)) {
+        row->Release();
         row = nullptr;
         return DIENUM_CONTINUE;
     }
@@ -131,6 +138,8 @@ HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND win
         directInput.directInput = nullptr;
         return reportFailure("DirectInput8Create", result);
     }
+    // Before the enumeration, which leaves out the pads XInput serves.
+    loadXInput(directInput.xinput);
     SetupContext context{table, directInput, currentBlock};
     result = directInput.directInput->EnumDevices(DI8DEVCLASS_GAMECTRL, takeController, &context,
                                                   DIEDFL_ATTACHEDONLY);
@@ -140,6 +149,8 @@ HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND win
         result = prepareJoystick(context, window, d);
         if (FAILED(result)) return result;
     }
+    // The connected XInput pads follow the DirectInput controllers.
+    takeXInputPads(table, directInput);
     return prepareMouse(table, directInput, window);
 }
 
@@ -159,6 +170,7 @@ void releaseDevices(DeviceTable& table, DirectInputTables& directInput) {
         directInput.directInput->Release();
         directInput.directInput = nullptr;
     }
+    releaseXInput(directInput.xinput);
 }
 
 }  // namespace tarvik

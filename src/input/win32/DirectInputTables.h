@@ -8,6 +8,7 @@
 #include "input/DeviceState.h"
 #include "input/MouseFolding.h"
 #include "input/win32/DirectInput.h"
+#include "input/win32/XInputTables.h"
 
 namespace tarvik {
 
@@ -23,6 +24,8 @@ struct DirectInputTables {
     // Failed reads in a row, by the joystick's first slot, and the mouse's.
     uint8_t failedReads[kDeviceSlots];
     uint8_t mouseFailedReads;
+    // The XInput pads among the joysticks; their device rows stay null.
+    XInputTables xinput;
 };
 
 static_assert(sizeof(DIDEVICEINSTANCEA) == 580);
