@@ -16,7 +16,7 @@ bash scripts/build.sh windows
 
 source scripts/wine-session.sh
 tarvik_start_session
-export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8=n,b"
+export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8,xinput1_4=n,b"
 
 demo="$root/build/demo"
 rm -rf "$demo"

@@ -14,7 +14,7 @@ bash scripts/build.sh windows
 
 source scripts/wine-session.sh
 tarvik_start_session
-export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8=n,b"
+export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8,xinput1_4=n,b"
 
 # The newest process named $1 of this Wine prefix, as a Linux process.
 prefix_pid() {

@@ -21,7 +21,7 @@ exe="$root/build/windows/bin/tarvik.exe"
 source scripts/wine-env.sh
 source scripts/xvfb-env.sh
 if [ -z "${TARVIK_REAL_DEVICES:-}" ]; then
-  export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8=n,b"
+  export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8,xinput1_4=n,b"
 fi
 
 if [ "${1:-}" = "--quit" ]; then

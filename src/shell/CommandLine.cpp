@@ -38,6 +38,7 @@ CommandLineOptions parseCommandLine(const char* text) {
     options.follow = findOption(text, "FOLLOW");
     options.scanCodes = findOption(text, "SCANCODES");
     options.wait = findOption(text, "WAIT");
+    options.noXInput = findOption(text, "NOXINPUT");
     const char* after = nullptr;
     if (findOption(text, "LOAD:", &after)) {
         options.load = true;

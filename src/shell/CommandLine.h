@@ -19,7 +19,8 @@ struct CommandLineOptions {
     bool start = false;
     bool follow = false;  // follow the program in front from the start
     bool scanCodes = false;
-    bool wait = false;  // start without a controller and take them as they arrive
+    bool wait = false;      // start without a controller and take them as they arrive
+    bool noXInput = false;  // DirectInput alone, XInput pads as DirectInput shows them
     // The names after LOAD: and START:, empty when the option is absent.
     char loadName[kCommandLineNameLength + 1] = {};
     char startName[kCommandLineNameLength + 1] = {};

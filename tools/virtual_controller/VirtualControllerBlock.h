@@ -1,6 +1,7 @@
 #pragma once
 // The shared-memory block through which tests and scripts drive the virtual
-// DirectInput 8 (dinput8.dll). The DLL reads the devices' set-up and state
+// DirectInput 8 (dinput8.dll) and the virtual XInput (xinput1_4.dll). The
+// DLLs read the devices' set-up and state
 // from it at every call and writes the calls it receives back into it.
 // Plain data only: the same layout is mapped by several processes.
 
@@ -15,7 +16,7 @@ namespace vc {
 // programs each drive their own; without it the default name is used.
 constexpr const char* kNameVariable = "TARVIK_VIRTUAL_CONTROLLER";
 constexpr const char* kDefaultName = "TarvikVirtualController";
-constexpr uint32_t kMagic = 0x54564332;  // "TVC2"
+constexpr uint32_t kMagic = 0x54564333;  // "TVC3"
 
 constexpr int kMaxControllers = 8;
 constexpr int kAxes = 8;  // X, Y, Z, Rx, Ry, Rz, slider 0, slider 1
@@ -23,6 +24,7 @@ constexpr int kHats = 4;
 constexpr int kButtons = 128;
 constexpr int kMouseButtons = 8;
 constexpr uint32_t kHatCentred = 0xFFFFFFFFu;
+constexpr int kXPads = 4;  // XInput user indices 0..3
 
 // Axis bits of ControllerSetup::axes, in joystick state order.
 namespace Axis {
@@ -112,6 +114,23 @@ struct DirectInputCalls {
     uint32_t released;
 };
 
+// One pad of the virtual XInput, by user index. Its state is XInput's own:
+// the button bits, the triggers 0..255, the sticks -32768..32767 with Y up.
+struct XPad {
+    uint32_t connected;
+    // 1-based DirectInput controller that is the same pad (its HID path
+    // then carries "IG_", as the platform marks such pads); 0 none.
+    uint32_t twin;
+    uint32_t packet;  // grows with every change
+    uint16_t buttons;
+    uint8_t leftTrigger;
+    uint8_t rightTrigger;
+    int16_t thumbs[4];  // left X, left Y, right X, right Y
+    uint32_t getState;  // XInputGetState calls for this user index
+    uint32_t pad0;
+};
+static_assert(sizeof(XPad) == 32);
+
 struct Block {
     uint32_t magic;
     uint32_t controllerCount;  // 0..kMaxControllers attached controllers
@@ -120,11 +139,13 @@ struct Block {
     DirectInputCalls directInput;
     Device controllers[kMaxControllers];
     Device mouse;
+    XPad xpads[kXPads];  // none connected after a reset
 };
 static_assert(offsetof(Block, controllers) == 40);
 static_assert(sizeof(Device) == 464);
 static_assert(offsetof(Device, calls) == 312);
-static_assert(sizeof(Block) == 40 + 9 * 464);
+static_assert(offsetof(Block, xpads) == 40 + 9 * 464);
+static_assert(sizeof(Block) == 40 + 9 * 464 + 4 * 32);
 
 // Mouse motion is added by one process and taken by another.
 inline void addMotion(int32_t& motion, int32_t amount) {
@@ -171,6 +192,23 @@ inline void resetBlock(Block& block) {
     block.mouse.setup.axes = 3;
     block.mouse.setup.buttons = kMouseButtons;
     block.magic = kMagic;
+}
+
+// Connects XInput pad `user` at rest; `twin` as in XPad.
+inline XPad& connectXPad(Block& block, int user, uint32_t twin = 0) {
+    XPad& pad = block.xpads[user];
+    std::memset(&pad, 0, sizeof pad);
+    pad.connected = 1;
+    pad.twin = twin;
+    return pad;
+}
+
+// Whether some XInput pad names DirectInput controller `index` (0-based) as its twin.
+inline bool hasXPadTwin(const Block& block, int index) {
+    for (const XPad& pad : block.xpads) {
+        if (pad.twin != 0 && pad.twin == static_cast<uint32_t>(index + 1)) return true;
+    }
+    return false;
 }
 
 // The demo device a run without a real controller gets.

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "SharedBlock.h"
+
 namespace vc {
 
 namespace {
@@ -175,6 +177,26 @@ HRESULT VirtualDevice::EnumObjects(LPDIENUMDEVICEOBJECTSCALLBACKA callback, LPVO
         ++calls.objectsEnumerated;
         if (callback(&instance, reference) == DIENUM_STOP) break;
     }
+    return DI_OK;
+}
+
+HRESULT VirtualDevice::GetProperty(REFGUID property, LPDIPROPHEADER header) {
+    if (&property != &DIPROP_GUIDANDPATH || mouse_) return DIERR_UNSUPPORTED;
+    if (header == nullptr || header->dwSize != sizeof(DIPROPGUIDANDPATH) ||
+        header->dwHeaderSize != sizeof(DIPROPHEADER)) {
+        return DIERR_INVALIDPARAM;
+    }
+    auto& path = *reinterpret_cast<DIPROPGUIDANDPATH*>(header);
+    DIDEVICEINSTANCEA instance{};
+    instance.dwSize = sizeof instance;
+    describeDevice(device_, false, index_, instance);
+    const DWORD ids = instance.guidProduct.Data1;
+    char text[MAX_PATH];
+    std::snprintf(text, sizeof text, "\\\\?\\HID#VID_%04lX&PID_%04lX%s#virtual&%d",
+                  static_cast<unsigned long>(ids & 0xFFFF), static_cast<unsigned long>(ids >> 16),
+                  hasXPadTwin(sharedBlock(), index_) ? "&IG_00" : "", index_);
+    path.guidClass = GUID{};
+    MultiByteToWideChar(CP_ACP, 0, text, -1, path.wszPath, MAX_PATH);
     return DI_OK;
 }
 

@@ -19,10 +19,17 @@ const char* const kUsage =
     "  mouse move DX DY         relative motion, read once\n"
     "  mouse wheel NOTCHES      120 units per notch\n"
     "  mouse button B down|up   mouse button B (1-8)\n"
+    "  xpad P connect [C]       XInput pad P (1-4) connected; C: the DirectInput controller\n"
+    "                           that is the same pad (both DLLs show it)\n"
+    "  xpad P disconnect        XInput pad P gone\n"
+    "  xpad P trigger left|right VALUE    0..255\n"
+    "  xpad P stick left|right X Y        -32768..32767, Y up\n"
+    "  xpad P button NAME down|up         a b x y lb rb back start ls rs up down left right\n"
     "  controllers N            N attached controllers (0-8; seen by programs started later)\n"
     "  plug [N]                 plug controller N in again, or a new one (default: the next)\n"
     "  unplug N                 pull controller N out (it keeps its place)\n"
-    "                           both announce the change to every window, as the system does\n"
+    "                           both, and xpad connect and disconnect, announce the change\n"
+    "                           to every window, as the system does\n"
     "  hold                     keep the block and its set-up alive until ended\n"
     "  demo                     back to the one demo controller and the mouse\n"
     "  show                     print the devices and their state\n";
@@ -41,6 +48,15 @@ int axisIndex(const char* name) {
     }
     return -1;
 }
+
+struct XPadButton {
+    const char* name;
+    uint16_t bit;
+};
+const XPadButton kXPadButtons[] = {
+    {"up", 0x0001},   {"down", 0x0002}, {"left", 0x0004}, {"right", 0x0008}, {"start", 0x0010},
+    {"back", 0x0020}, {"ls", 0x0040},   {"rs", 0x0080},   {"lb", 0x0100},    {"rb", 0x0200},
+    {"a", 0x1000},    {"b", 0x2000},    {"x", 0x4000},    {"y", 0x8000}};
 
 bool parsePressed(const char* text, bool& pressed) {
     pressed = std::strcmp(text, "down") == 0;
@@ -67,6 +83,15 @@ void show(vc::Block& block) {
         }
         std::printf("\n");
     }
+    for (int p = 0; p < vc::kXPads; ++p) {
+        const vc::XPad& x = block.xpads[p];
+        if (x.connected == 0) continue;
+        std::printf("xpad %d: buttons 0x%04x triggers %u %u sticks %d %d %d %d", p + 1, x.buttons,
+                    x.leftTrigger, x.rightTrigger, x.thumbs[0], x.thumbs[1], x.thumbs[2],
+                    x.thumbs[3]);
+        if (x.twin != 0) std::printf(" (also DirectInput controller %u)", x.twin);
+        std::printf("\n");
+    }
     const vc::Device& m = block.mouse;
     std::printf("mouse: pending %d,%d wheel %d buttons", m.input.mouseMotion[0],
                 m.input.mouseMotion[1], m.input.mouseMotion[2]);
@@ -74,6 +99,50 @@ void show(vc::Block& block) {
         if (m.input.buttons[b] & 0x80) std::printf(" %d", b + 1);
     }
     std::printf("\n");
+}
+
+bool inRange(const char* text, long low, long high, long& value) {
+    return parseInt(text, value) && value >= low && value <= high;
+}
+
+int xpadCommand(vc::Block& block, int argc, char** argv) {
+    long user = 0;
+    if (argc < 2 || !inRange(argv[0], 1, vc::kXPads, user)) return -1;
+    vc::XPad& pad = block.xpads[user - 1];
+    const char* what = argv[1];
+    long a = 0;
+    long b = 0;
+    bool pressed = false;
+    if (std::strcmp(what, "connect") == 0 && argc <= 3) {
+        if (argc == 3 && !inRange(argv[2], 0, vc::kMaxControllers, a)) return -1;
+        vc::connectXPad(block, static_cast<int>(user - 1), static_cast<uint32_t>(a));
+        vc::VirtualControllerClient::announceDeviceChange();
+    } else if (std::strcmp(what, "disconnect") == 0 && argc == 2) {
+        pad.connected = 0;
+        vc::VirtualControllerClient::announceDeviceChange();
+    } else if (std::strcmp(what, "trigger") == 0 && argc == 4 && inRange(argv[3], 0, 255, a)) {
+        const bool left = std::strcmp(argv[2], "left") == 0;
+        if (!left && std::strcmp(argv[2], "right") != 0) return -1;
+        (left ? pad.leftTrigger : pad.rightTrigger) = static_cast<uint8_t>(a);
+    } else if (std::strcmp(what, "stick") == 0 && argc == 5 && inRange(argv[3], -32768, 32767, a) &&
+               inRange(argv[4], -32768, 32767, b)) {
+        const bool left = std::strcmp(argv[2], "left") == 0;
+        if (!left && std::strcmp(argv[2], "right") != 0) return -1;
+        pad.thumbs[left ? 0 : 2] = static_cast<int16_t>(a);
+        pad.thumbs[left ? 1 : 3] = static_cast<int16_t>(b);
+    } else if (std::strcmp(what, "button") == 0 && argc == 4 && parsePressed(argv[3], pressed)) {
+        const XPadButton* found = nullptr;
+        for (const XPadButton& button : kXPadButtons) {
+            if (std::strcmp(argv[2], button.name) == 0) found = &button;
+        }
+        if (found == nullptr) return -1;
+        pad.buttons =
+            static_cast<uint16_t>(pressed ? pad.buttons | found->bit : pad.buttons & ~found->bit);
+    } else {
+        return -1;
+    }
+    ++pad.packet;
+    return 0;
 }
 
 int mouseCommand(vc::VirtualControllerClient& client, int argc, char** argv) {
@@ -122,6 +191,7 @@ int run(vc::VirtualControllerClient& client, int controller, int argc, char** ar
         return 0;
     }
     if (std::strcmp(command, "mouse") == 0) return mouseCommand(client, argc - 1, argv + 1);
+    if (std::strcmp(command, "xpad") == 0) return xpadCommand(client.block(), argc - 1, argv + 1);
     if (std::strcmp(command, "controllers") == 0 && argc == 2 && parseInt(argv[1], n) && n >= 0 &&
         n <= vc::kMaxControllers) {
         vc::Block& block = client.block();

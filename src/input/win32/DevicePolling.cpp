@@ -2,6 +2,7 @@
 #include "input/MouseFolding.h"
 #include "input/PollFailures.h"
 #include "input/win32/DeviceLayer.h"
+#include "input/win32/XInputLayer.h"
 
 namespace tarvik {
 
@@ -40,6 +41,9 @@ HRESULT readMouse(IDirectInputDevice8A* mouse, MouseState& state) {
 
 int32_t pollJoystick(DeviceTable& table, DirectInputTables& directInput, int slot) {
     if (slot < 0 || slot >= kDeviceSlots) return 0;
+    if (xinputUserOfSlot(directInput.xinput.slots, slot) >= 0) {
+        return pollXInputPad(table, directInput, slot);
+    }
     IDirectInputDevice8A* device = directInput.devices[slot];
     if (device == nullptr) return 0;
 

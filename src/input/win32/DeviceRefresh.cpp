@@ -8,6 +8,7 @@
 #include "input/win32/DeviceLayer.h"
 #include "input/win32/DevicePreparation.h"
 #include "input/win32/FailureReport.h"
+#include "input/win32/XInputLayer.h"
 
 namespace tarvik {
 
@@ -93,6 +94,14 @@ bool addJoystick(DeviceTable& table, DirectInputTables& directInput, HWND window
         reportFailure("CreateDevice(new joystick)", created);
         return false;
     }
+    DIDEVICEINSTANCEA description{};
+    description.dwSize = sizeof description;
+    fresh->GetDeviceInfo(&description);
+    if (leftToXInput(directInput.xinput, fresh, description)) {
+        // XInput takes this pad below, in its own slot.
+        fresh->Release();
+        return false;
+    }
     directInput.devices[slot] = fresh;
     directInput.devices[slot + 1] = fresh;
     table.capabilityFlags[slot] = 0;
@@ -133,6 +142,8 @@ DeviceRefresh refreshDevices(DeviceTable& table, DirectInputTables& directInput,
     outcome.enumerated = true;
 
     for (int d = 0; d < known; ++d) {
+        // XInput pads come and go through XInput, below.
+        if (directInput.xinput.slots.userOfJoystick[d] != 0) continue;
         if (!listing.seen[d]) {
             if (directInput.absent[d] == 0) ++outcome.gone;
             directInput.absent[d] = 1;
@@ -152,6 +163,8 @@ DeviceRefresh refreshDevices(DeviceTable& table, DirectInputTables& directInput,
     for (int i = 0; i < listing.freshCount && table.deviceCount < kMaxJoysticks; ++i) {
         if (addJoystick(table, directInput, window, listing.fresh[i])) ++outcome.added;
     }
+    // Pads that XInput serves after the DirectInput ones, as at start.
+    outcome.added += takeXInputPads(table, directInput);
     // The mouse's slot is the one after the last joystick; a failed set-up
     // may have written into it, so it is described again in any case.
     placeMouse(table, directInput);

@@ -5,6 +5,7 @@
 #include "input/win32/DevicePreparation.h"
 #include "input/win32/FailureReport.h"
 #include "input/win32/ObjectKinds.h"
+#include "input/win32/XInputLayer.h"
 
 namespace tarvik {
 
@@ -32,6 +33,12 @@ BOOL CALLBACK takeController(LPCDIDEVICEINSTANCEA instance, LPVOID reference) {
     if (FAILED(result)) {
         // A controller that cannot be opened is skipped and takes no slot.
         reportFailure("CreateDevice", result);
+        row = nullptr;
+        return DIENUM_CONTINUE;
+    }
+    // A pad that XInput serves is listed through XInput alone.
+    if (leftToXInput(context.directInput.xinput, row, *instance)) {
+        row->Release();
         row = nullptr;
         return DIENUM_CONTINUE;
     }
@@ -141,6 +148,8 @@ HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND win
         directInput.directInput = nullptr;
         return reportFailure("DirectInput8Create", result);
     }
+    // Before the enumeration, which leaves out the pads XInput serves.
+    loadXInput(directInput.xinput);
     SetupContext context{table, directInput, currentBlock};
     result = directInput.directInput->EnumDevices(DI8DEVCLASS_GAMECTRL, takeController, &context,
                                                   DIEDFL_ATTACHEDONLY);
@@ -150,6 +159,8 @@ HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND win
         result = prepareJoystick(table, directInput, window, d, currentBlock);
         if (FAILED(result)) return result;
     }
+    // The connected XInput pads follow the DirectInput controllers.
+    takeXInputPads(table, directInput);
     return prepareMouse(table, directInput, window);
 }
 
@@ -169,6 +180,7 @@ void releaseDevices(DeviceTable& table, DirectInputTables& directInput) {
         directInput.directInput->Release();
         directInput.directInput = nullptr;
     }
+    releaseXInput(directInput.xinput);
 }
 
 }  // namespace tarvik

@@ -9,6 +9,7 @@
 #include "input/EnumerationLimit.h"
 #include "input/MouseFolding.h"
 #include "input/win32/DirectInput.h"
+#include "input/win32/XInputTables.h"
 
 namespace tarvik {
 
@@ -29,6 +30,8 @@ struct DirectInputTables {
     // missed it.
     GUID instances[kMaxJoysticks];
     uint8_t absent[kMaxJoysticks];
+    // The XInput pads among the joysticks; their device rows stay null.
+    XInputTables xinput;
 };
 
 static_assert(sizeof(DIDEVICEINSTANCEA) == 580);
