@@ -53,6 +53,26 @@ TEST_F(ProgramXInput, TriggersFireS1AndS2ApartWhileBothAreHeld) {
     exitThroughTray(tarvik, window);
 }
 
+TEST_F(ProgramXInput, PadConnectedAfterStartIsTakenOnADeviceChangeAndRestsWhenGone) {
+    auto config = demo::newConfiguration();
+    demo::holdKeys(config->blocks[2].entries[EntryIndex::button(0)], {'X'});
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);  // the DirectInput demo pad alone
+    ASSERT_NE(window, nullptr);
+
+    vc::connectXPad(block(), 0);
+    xpad(0).buttons = kA;
+    vc::VirtualControllerClient::announceDeviceChange();
+    ASSERT_TRUE(probe.waitForKeys(1));
+    EXPECT_EQ(probe.keys(), (Keys{"+X"}));
+    // Pulled out with A held: the pad reads at rest and the key comes up.
+    xpad(0).connected = 0;
+    ASSERT_TRUE(probe.waitForKeys(2));
+    EXPECT_EQ(probe.keys(), (Keys{"+X", "-X"}));
+    exitThroughTray(tarvik, window);
+}
+
 TEST_F(ProgramXInput, PadThatBothShowIsListedOnceThroughXInput) {
     twinWithTypingConfig();
     TarvikProcess tarvik;
