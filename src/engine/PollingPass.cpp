@@ -50,6 +50,7 @@ void mapDevices(PollingContext& context) {
         evaluateBlock(evaluation, deviceBlock(device, shifted));
         evaluateBlock(evaluation, mouseBlock);
     }
+    context.executor.repeatHeldKey();
 }
 
 // Whatever the mapping held down comes up while it stands still, so no key
@@ -60,6 +61,7 @@ void mapDevices(PollingContext& context) {
 void letGoOfEverything(PollingContext& context) {
     EngineState& engine = context.state.engine;
     releaseHeldInput(engine.heldInput, context.platform);
+    stopKeyRepeat(engine.keyRepeat);
     engine.leftToggle = 0;
     engine.middleToggle = 0;
     engine.rightToggle = 0;

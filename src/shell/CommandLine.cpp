@@ -37,6 +37,7 @@ CommandLineOptions parseCommandLine(const char* text) {
     options.autostart = findOption(text, "AUTOSTART");
     options.follow = findOption(text, "FOLLOW");
     options.scanCodes = findOption(text, "SCANCODES");
+    options.noRepeat = findOption(text, "NOREPEAT");
     const char* after = nullptr;
     if (findOption(text, "LOAD:", &after)) {
         options.load = true;

@@ -19,6 +19,7 @@ struct CommandLineOptions {
     bool start = false;
     bool follow = false;  // follow the program in front from the start
     bool scanCodes = false;
+    bool noRepeat = false;  // held keys do not repeat
     // The names after LOAD: and START:, empty when the option is absent.
     char loadName[kCommandLineNameLength + 1] = {};
     char startName[kCommandLineNameLength + 1] = {};

@@ -17,18 +17,19 @@ TEST(CommandLine, NoTextAndEmptyTextSetNothing) {
 }
 
 TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
-    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODES");
+    const CommandLineOptions o = parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODESvNOREPEAT");
     EXPECT_TRUE(o.oneOnly);
     EXPECT_TRUE(o.follow);
     EXPECT_TRUE(o.autostart);
     EXPECT_TRUE(o.scanCodes);
+    EXPECT_TRUE(o.noRepeat);
     EXPECT_FALSE(o.start);  // "START" without the colon is not START:
     EXPECT_FALSE(o.quit);
 
     const CommandLineOptions lower =
-        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\" follow scancodes");
+        parseCommandLine("quit oneonly load:\"a\" autostart start:\"b\" follow scancodes norepeat");
     EXPECT_FALSE(lower.quit || lower.oneOnly || lower.load || lower.autostart || lower.start ||
-                 lower.follow || lower.scanCodes);
+                 lower.follow || lower.scanCodes || lower.noRepeat);
 }
 
 TEST(CommandLine, QuitInsideAPathCountsAsQuit) {
