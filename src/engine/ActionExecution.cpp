@@ -34,7 +34,12 @@ void ActionExecution::executeAction(int block, ControlEntry& entry, ActionMode m
     }
     if (press && entry.fSelect != 0) stepFunctionKeySelector();
     if (press && entry.switchProgram != 0) switchProgram(entry);
-    if (press && entry.sendKeys != 0) keySequenceDown(entry);
+    if (press && entry.sendKeys != 0) {
+        keySequenceDown(entry);
+        keysPressed(context_.state.keyRepeat, entry, context_.platform.tickCountMs(),
+                    context_.state.keyRepeatTiming);
+    }
+    if (!press) keysReleased(context_.state.keyRepeat, entry);
     if (!press && entry.autoRelease == 0 && entry.sendKeys == 1) keySequenceUp(entry);
     if (entry.mouseAction == 1) mouseAction(block, entry, mode);
     if (!press && keysOrMouse) heldModifiers(entry, kUp);
@@ -90,21 +95,32 @@ void ActionExecution::switchProgram(const ControlEntry& entry) {
     modifier(entry, kVkTab, kUp);
 }
 
-void ActionExecution::keySequenceDown(const ControlEntry& entry) {
+void ActionExecution::repeatHeldKey() {
+    EngineState& state = context_.state;
+    const ControlEntry* entry =
+        dueKeyRepeat(state.keyRepeat, context_.platform.tickCountMs(), state.keyRepeatTiming);
+    // The repeat goes out as the first key-down did, its own modifiers
+    // around it; the held-input tracker still has one key to let go.
+    if (entry != nullptr) keyDown(*entry, boundedText(entry->keyText).size() - 1);
+}
+
+void ActionExecution::keyDown(const ControlEntry& entry, size_t index) {
     SyntheticInput& input = context_.input;
+    const uint16_t word = entry.keyCodes[index];
+    const uint16_t scan = entry.scanCodes[index];
+    if ((word & KeyWord::kShift) != 0) modifier(entry, kVkShift, kDown);
+    if ((word & KeyWord::kAlt) != 0) modifier(entry, kVkAlt, kDown);
+    if ((word & KeyWord::kCtrl) != 0) modifier(entry, kVkCtrl, kDown);
+    input.sendKeyEvent(entry.delayMs, word, scan, kDown);
+    if (entry.autoRelease != 0) input.sendKeyEvent(entry.delayMs, word, scan, kUp);
+    if ((word & KeyWord::kShift) != 0) modifier(entry, kVkShift, kUp);
+    if ((word & KeyWord::kAlt) != 0) modifier(entry, kVkAlt, kUp);
+    if ((word & KeyWord::kCtrl) != 0) modifier(entry, kVkCtrl, kUp);
+}
+
+void ActionExecution::keySequenceDown(const ControlEntry& entry) {
     const size_t count = boundedText(entry.keyText).size();
-    for (size_t i = 0; i < count; ++i) {
-        const uint16_t word = entry.keyCodes[i];
-        const uint16_t scan = entry.scanCodes[i];
-        if ((word & KeyWord::kShift) != 0) modifier(entry, kVkShift, kDown);
-        if ((word & KeyWord::kAlt) != 0) modifier(entry, kVkAlt, kDown);
-        if ((word & KeyWord::kCtrl) != 0) modifier(entry, kVkCtrl, kDown);
-        input.sendKeyEvent(entry.delayMs, word, scan, kDown);
-        if (entry.autoRelease != 0) input.sendKeyEvent(entry.delayMs, word, scan, kUp);
-        if ((word & KeyWord::kShift) != 0) modifier(entry, kVkShift, kUp);
-        if ((word & KeyWord::kAlt) != 0) modifier(entry, kVkAlt, kUp);
-        if ((word & KeyWord::kCtrl) != 0) modifier(entry, kVkCtrl, kUp);
-    }
+    for (size_t i = 0; i < count; ++i) keyDown(entry, i);
 }
 
 void ActionExecution::keySequenceUp(const ControlEntry& entry) {

@@ -3,10 +3,13 @@
 // start, the engine's two windows, ALT+TAB, key sequences and the mouse
 // action, always in that order.
 
+#include <cstddef>
+
 #include "config/FunctionKeyTable.h"
 #include "engine/ActionExecutor.h"
 #include "engine/EngineState.h"
 #include "engine/EngineWindows.h"
+#include "engine/KeyRepeat.h"
 #include "engine/SyntheticInput.h"
 #include "input/DeviceState.h"
 #include "platform/Platform.h"
@@ -27,6 +30,7 @@ class ActionExecution final : public ActionExecutor {
     explicit ActionExecution(ActionContext context) : context_(context) {}
 
     void executeAction(int block, ControlEntry& entry, ActionMode mode) override;
+    void repeatHeldKey() override;
 
   private:
     void modifier(const ControlEntry& entry, uint8_t virtualKey, uint32_t flags);
@@ -35,6 +39,7 @@ class ActionExecution final : public ActionExecutor {
     void openStringInput(int block);
     void stepFunctionKeySelector();
     void switchProgram(const ControlEntry& entry);
+    void keyDown(const ControlEntry& entry, size_t index);
     void keySequenceDown(const ControlEntry& entry);
     void keySequenceUp(const ControlEntry& entry);
     void mouseAction(int block, const ControlEntry& entry, ActionMode mode);

@@ -11,6 +11,9 @@ class ActionExecutor {
   public:
     virtual ~ActionExecutor() = default;
     virtual void executeAction(int block, ControlEntry& entry, ActionMode mode) = 0;
+    // Once a mapping pass, after every block: the key a control holds down
+    // repeats when it is due, as a keyboard key does.
+    virtual void repeatHeldKey() = 0;
 };
 
 }  // namespace tarvik

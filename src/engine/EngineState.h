@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/HeldInput.h"
+#include "engine/KeyRepeat.h"
 #include "platform/WindowHandle.h"
 #include "ui/text_input/TextInputState.h"
 
@@ -29,6 +30,12 @@ struct EngineState {
     // Set by the SCANCODES option and the tray's "Send scan codes": keys go
     // out by their scan codes, for games that ignore the virtual-key code.
     std::atomic<int32_t> sendScanCodes{0};
+
+    // The system's keyboard delay and repeat rate, read once at start-up
+    // before the polling thread runs; kNoKeyRepeat with NOREPEAT.
+    KeyRepeatTiming keyRepeatTiming = kDefaultKeyRepeat;
+    // The held key that repeats, polling thread only.
+    KeyRepeat keyRepeat;
 
     WindowHandle stringWindow = kNoWindow;
     int32_t stringBlock = 0;

@@ -53,6 +53,7 @@ void mapDevices(PollingContext& context) {
     // Started to wait for controllers, the mouse is the only device and
     // still maps.
     if (state.devices.deviceCount == 0) evaluateBlock(evaluation, mouseBlock);
+    context.executor.repeatHeldKey();
 }
 
 // Whatever the mapping held down comes up while it stands still, so no key
@@ -63,6 +64,7 @@ void mapDevices(PollingContext& context) {
 void letGoOfEverything(PollingContext& context) {
     EngineState& engine = context.state.engine;
     releaseHeldInput(engine.heldInput, context.platform);
+    stopKeyRepeat(engine.keyRepeat);
     engine.leftToggle = 0;
     engine.middleToggle = 0;
     engine.rightToggle = 0;

@@ -17,6 +17,7 @@ class ForwardingPlatform : public Platform {
     void injectKeyboard(const KeyboardRecord& record) override { input_.injectKeyboard(record); }
     void injectMouse(const MouseRecord& record) override { input_.injectMouse(record); }
     void sleepMs(uint32_t milliseconds) override { inner_.sleepMs(milliseconds); }
+    uint32_t tickCountMs() override { return inner_.tickCountMs(); }
     ScreenPoint cursorPosition() override { return inner_.cursorPosition(); }
     void setCursorPosition(ScreenPoint point) override { inner_.setCursorPosition(point); }
     ScreenRect desktopClientRect() override { return inner_.desktopClientRect(); }

@@ -33,6 +33,9 @@ enum class MessageBoxAnswer { kOk, kYes, kNo };
 class Platform : public InputSink {
   public:
     virtual void sleepMs(uint32_t milliseconds) = 0;
+    // Milliseconds from some fixed moment, wrapping after 49 days: the clock
+    // held keys repeat by. Only differences of two readings mean anything.
+    virtual uint32_t tickCountMs() = 0;
 
     virtual ScreenPoint cursorPosition() = 0;
     virtual void setCursorPosition(ScreenPoint point) = 0;

@@ -39,6 +39,7 @@ CommandLineOptions parseCommandLine(const char* text) {
     options.scanCodes = findOption(text, "SCANCODES");
     options.wait = findOption(text, "WAIT");
     options.noXInput = findOption(text, "NOXINPUT");
+    options.noRepeat = findOption(text, "NOREPEAT");
     const char* after = nullptr;
     if (findOption(text, "LOAD:", &after)) {
         options.load = true;

@@ -21,6 +21,7 @@ struct CommandLineOptions {
     bool scanCodes = false;
     bool wait = false;      // start without a controller and take them as they arrive
     bool noXInput = false;  // DirectInput alone, XInput pads as DirectInput shows them
+    bool noRepeat = false;  // held keys do not repeat
     // The names after LOAD: and START:, empty when the option is absent.
     char loadName[kCommandLineNameLength + 1] = {};
     char startName[kCommandLineNameLength + 1] = {};

@@ -32,6 +32,8 @@ class RecordingExecutor : public ActionExecutor {
         into_->push_back((mode == ActionMode::kPress ? "press " : "release ") +
                          std::to_string(block) + ":" + std::to_string(index));
     }
+    // A repeat is the real executor's business; the evaluation never asks for it.
+    void repeatHeldKey() override {}
     std::vector<std::string> take() {
         std::vector<std::string> out;
         out.swap(log);

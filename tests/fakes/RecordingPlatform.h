@@ -21,6 +21,8 @@ class RecordingPlatform : public Platform {
     // Answers for the next message boxes; kOk/kYes when empty.
     std::deque<MessageBoxAnswer> answers;
     bool recordSleeps = true;
+    // The clock: it moves only when a test sets it.
+    uint32_t nowMs = 0;
 
     void injectKeyboard(const KeyboardRecord& r) override {
         add("key vk=%02X scan=%02X flags=%u", r.virtualKey, r.scanCode, r.flags);
@@ -32,6 +34,7 @@ class RecordingPlatform : public Platform {
         totalSleptMs += ms;
         if (recordSleeps) add("sleep %u", ms);
     }
+    uint32_t tickCountMs() override { return nowMs; }
     ScreenPoint cursorPosition() override { return cursor; }
     void setCursorPosition(ScreenPoint p) override {
         cursor = p;

@@ -57,6 +57,13 @@ class Actions : public ::testing::Test {
         return platform.log;
     }
     Log press(ControlEntry& e, int block = 0) { return run(e, ActionMode::kPress, block); }
+    // What a mapping pass at `nowMs` repeats.
+    Log repeatAt(uint32_t nowMs) {
+        platform.clear();
+        platform.nowMs = nowMs;
+        executor.repeatHeldKey();
+        return platform.log;
+    }
     Log release(ControlEntry& e, int block = 0) { return run(e, ActionMode::kRelease, block); }
 
     static void recordKey(ControlEntry& e, uint16_t keyWord, uint16_t scanWord, char typed) {
@@ -78,6 +85,69 @@ TEST_F(Actions, KeySequenceIsHeldFromPressToReleaseAndLetGoInOrder) {
     ControlEntry& e = keysAB();
     EXPECT_EQ(press(e), (Log{kADown, kBDown}));
     EXPECT_EQ(release(e), (Log{kAUp, kBUp}));
+}
+
+TEST_F(Actions, HeldSequenceRepeatsItsLastKeyAfterTheDelayAtTheRateUntilReleased) {
+    ControlEntry& e = keysAB();
+    platform.nowMs = 1000;
+    press(e);
+    EXPECT_EQ(repeatAt(1499), Log{});
+    EXPECT_EQ(repeatAt(1500), Log{kBDown});
+    EXPECT_EQ(repeatAt(1532), Log{});
+    EXPECT_EQ(repeatAt(1533), Log{kBDown});
+    EXPECT_EQ(repeatAt(1566), Log{kBDown});
+    EXPECT_EQ(release(e), (Log{kAUp, kBUp}));
+    EXPECT_EQ(repeatAt(3000), Log{});
+
+    // The system's settings instead of the defaults.
+    state.keyRepeatTiming = keyRepeatTiming(3, 0);
+    platform.nowMs = 0;
+    press(e);
+    EXPECT_EQ(repeatAt(999), Log{});
+    EXPECT_EQ(repeatAt(1000), Log{kBDown});
+    EXPECT_EQ(repeatAt(1399), Log{});
+    EXPECT_EQ(repeatAt(1400), Log{kBDown});
+}
+
+TEST_F(Actions, RepeatGoesOutAsTheKeyWentDownAndEndsWithTheNextSequence) {
+    ControlEntry& e = entry(1);
+    e.sendKeys = 1;
+    recordKey(e, 0x42, 0x30, 'b');
+    recordKey(e, 0x141, 0x1E, 'A');
+    e.withCtrl = 1;  // held from press to release, not repeated
+    press(e);
+    EXPECT_EQ(repeatAt(500), (Log{kShiftDown, kADown, kShiftUp}));
+
+    // As on a keyboard, a newer key takes over, and the older key does not
+    // resume once the newer one is let go.
+    ControlEntry& other = keysAB(2);
+    platform.nowMs = 600;
+    press(other);
+    EXPECT_EQ(repeatAt(1100), Log{kBDown});
+    release(other);
+    EXPECT_EQ(repeatAt(2000), Log{});
+    // Letting go of a control whose key no longer repeats ends nothing else.
+    platform.nowMs = 3000;
+    press(other);
+    release(e);
+    EXPECT_EQ(repeatAt(3500), Log{kBDown});
+}
+
+TEST_F(Actions, AutoRepeatAutoReleaseAndNoRepeatEntriesNeverRepeat) {
+    ControlEntry& released = keysAB(1);
+    released.autoRelease = 1;
+    ControlEntry& repeating = keysAB(2);
+    repeating.autoRepeat = 1;
+    for (ControlEntry* e : {&released, &repeating}) {
+        platform.nowMs = 0;
+        press(*e);
+        EXPECT_EQ(repeatAt(5000), Log{});
+    }
+    ControlEntry& held = keysAB(3);
+    state.keyRepeatTiming = kNoKeyRepeat;
+    platform.nowMs = 0;
+    press(held);
+    EXPECT_EQ(repeatAt(5000), Log{});
 }
 
 TEST_F(Actions, AutoReleaseTypesEachKeyAtOnceAndReleaseSendsNothing) {

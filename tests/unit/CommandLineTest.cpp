@@ -18,20 +18,21 @@ TEST(CommandLine, NoTextAndEmptyTextSetNothing) {
 
 TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
     const CommandLineOptions o =
-        parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODESvWAITuNOXINPUT");
+        parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODESvWAITuNOXINPUTtNOREPEAT");
     EXPECT_TRUE(o.oneOnly);
     EXPECT_TRUE(o.wait);
     EXPECT_TRUE(o.noXInput);
     EXPECT_TRUE(o.follow);
     EXPECT_TRUE(o.autostart);
     EXPECT_TRUE(o.scanCodes);
+    EXPECT_TRUE(o.noRepeat);
     EXPECT_FALSE(o.start);  // "START" without the colon is not START:
     EXPECT_FALSE(o.quit);
 
     const CommandLineOptions lower = parseCommandLine(
-        "quit oneonly load:\"a\" autostart start:\"b\" follow scancodes wait noxinput");
+        "quit oneonly load:\"a\" autostart start:\"b\" follow scancodes wait noxinput norepeat");
     EXPECT_FALSE(lower.quit || lower.oneOnly || lower.load || lower.autostart || lower.start ||
-                 lower.follow || lower.scanCodes || lower.wait || lower.noXInput);
+                 lower.follow || lower.scanCodes || lower.wait || lower.noXInput || lower.noRepeat);
 }
 
 TEST(CommandLine, QuitInsideAPathCountsAsQuit) {

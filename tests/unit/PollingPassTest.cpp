@@ -262,6 +262,24 @@ TEST_F(PollingPass, PauseLetsGoOfEverythingAndEvaluatesNothingUntilWithdrawn) {
     EXPECT_EQ(only(pass(true), "mouse"), Log{"mouse flags=2 dx=0 dy=0 data=0"});
 }
 
+TEST_F(PollingPass, HeldKeyRepeatsInThePassByItsScanCodeAndComesUpOnce) {
+    typeKey(entry(0, 1), 0x41);
+    app->engine.sendScanCodes = 1;
+    press(0, 0);
+    EXPECT_EQ(only(pass(true), "key"), Log{"key vk=41 scan=10 flags=8"});
+    platform.nowMs = 500;
+    EXPECT_EQ(only(pass(true), "key"), Log{"key vk=41 scan=10 flags=8"});
+    platform.nowMs = 533;
+    EXPECT_EQ(only(pass(true), "key"), Log{"key vk=41 scan=10 flags=8"});
+
+    // Stopping the mapping lets go of the key once and ends its repeat.
+    app->engine.pauseRequests = 1;
+    EXPECT_EQ(only(pass(true), "key"), Log{"key vk=41 scan=10 flags=10"});
+    app->engine.pauseRequests = 0;
+    platform.nowMs = 2000;
+    EXPECT_EQ(only(pass(true), "key"), Log{});
+}
+
 TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
     class StoppingHost : public PollingHost {
       public:

@@ -69,6 +69,7 @@ class ConsolePlatform final : public Platform {
     void injectKeyboard(const KeyboardRecord&) override {}
     void injectMouse(const MouseRecord&) override {}
     void sleepMs(uint32_t) override {}
+    uint32_t tickCountMs() override { return 0; }
     ScreenPoint cursorPosition() override { return {0, 0}; }
     void setCursorPosition(ScreenPoint) override {}
     ScreenRect desktopClientRect() override { return {0, 0, 0, 0}; }

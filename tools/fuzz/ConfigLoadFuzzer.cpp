@@ -51,6 +51,7 @@ class CheckingExecutor final : public ActionExecutor {
         if (&entry < first || &entry >= first + kEntriesPerBlock) std::abort();
         inner_.executeAction(block, entry, mode);
     }
+    void repeatHeldKey() override { inner_.repeatHeldKey(); }
 
   private:
     const Configuration& config_;

@@ -8,6 +8,7 @@ class Win32Platform final : public Platform {
     void injectKeyboard(const KeyboardRecord& record) override;
     void injectMouse(const MouseRecord& record) override;
     void sleepMs(uint32_t milliseconds) override;
+    uint32_t tickCountMs() override;
     ScreenPoint cursorPosition() override;
     void setCursorPosition(ScreenPoint point) override;
     ScreenRect desktopClientRect() override;

@@ -10,6 +10,9 @@ namespace {
 // icon and a 64-character tip: 104 bytes in this 64-bit program, whose
 // handles are eight bytes wide.
 static_assert(NOTIFYICONDATAA_V1_SIZE == 104);
+// The second form adds the balloon: a 128-character tip, the state, the
+// 256-character text, its time-out, the 64-character title and its icon.
+static_assert(NOTIFYICONDATAA_V2_SIZE == 504);
 
 NOTIFYICONDATAA iconData(HWND window, UINT id) {
     NOTIFYICONDATAA data{};
@@ -40,6 +43,16 @@ bool setTrayIconTip(HWND window, UINT id, const char* tip) {
     NOTIFYICONDATAA data = iconData(window, id);
     data.uFlags = NIF_TIP;
     lstrcpynA(data.szTip, tip, 64);
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+bool showTrayBalloon(HWND window, UINT id, const char* title, const char* text) {
+    NOTIFYICONDATAA data = iconData(window, id);
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.uFlags = NIF_INFO;
+    lstrcpynA(data.szInfoTitle, title, sizeof data.szInfoTitle);
+    lstrcpynA(data.szInfo, text, sizeof data.szInfo);
+    data.dwInfoFlags = NIIF_WARNING;
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 

@@ -15,6 +15,10 @@ bool addTrayIcon(HWND window, UINT callbackMessage, UINT id, HICON icon, const c
 // NIM_MODIFY of the tip alone, cut to 63 characters.
 bool setTrayIconTip(HWND window, UINT id, const char* tip);
 
+// NIM_MODIFY with NIF_INFO: a balloon with the warning icon over the tray
+// icon, the title cut to 63 characters and the text to 255.
+bool showTrayBalloon(HWND window, UINT id, const char* title, const char* text);
+
 bool deleteTrayIcon(HWND window, UINT id);
 
 }  // namespace tarvik

@@ -10,6 +10,7 @@
 #include "config/ConfigFiles.h"
 #include "engine/ControlLearning.h"
 #include "engine/win32/PollingThread.h"
+#include "engine/win32/SystemKeyRepeat.h"
 #include "input/win32/DeviceLayer.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Platform.h"
@@ -20,6 +21,7 @@
 #include "shell/StartConfiguration.h"
 #include "shell/TrayMenu.h"
 #include "shell/VersionString.h"
+#include "shell/win32/ElevationWatch.h"
 #include "shell/win32/ProgramFollower.h"
 #include "shell/win32/ShellHandles.h"
 #include "shell/win32/TimerResolution.h"
@@ -70,6 +72,7 @@ int shutDown(ShutdownFrom from) {
     switch (from) {
         case ShutdownFrom::kThread:
             endProgramFollowing();
+            endElevationWatch();
             state.runFlag = 0;
             Sleep(10);
             if (pollingThread != nullptr) {
@@ -187,6 +190,7 @@ int run(HINSTANCE instance, const char* commandLine) {
     }
     const char* startFile = loadStartConfiguration(files, options);
     state.engine.sendScanCodes = options.scanCodes ? 1 : 0;
+    state.engine.keyRepeatTiming = options.noRepeat ? kNoKeyRepeat : systemKeyRepeat();
     startRequestedProgram(options, state.config.header, launcher, platform);
 
     if (!installTrayIcon()) {
@@ -195,6 +199,7 @@ int run(HINSTANCE instance, const char* commandLine) {
     }
     setUpProgramFollowing(ProgramFollowerSetup{&state, &files, shell.controllerWindow}, startFile,
                           options.follow);
+    startElevationWatch(shell.controllerWindow);
 
     state.runFlag = 1;
     pollingThread = CreateThread(nullptr, 0, PollingThread, &polling, 0, nullptr);

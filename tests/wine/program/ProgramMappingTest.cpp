@@ -5,6 +5,7 @@
 #include <wtsapi32.h>
 
 #include "ProgramRig.h"
+#include "engine/KeyRepeat.h"
 
 namespace tarvik::testing {
 namespace {
@@ -219,6 +220,69 @@ TEST_F(ProgramMapping, ScanCodesOptionSendsTheRecordedScanCodes) {
     EXPECT_EQ(InjectedKeys::records(),
               (Keys{"+53 scan=1F", "-53 scan=1F", "+25 scan=4B extended", "-25 scan=4B extended"}));
     EXPECT_EQ(probe.keys(), (Keys{"+S", "-S", "+25", "-25"}));
+    exitThroughTray(tarvik, window);
+}
+
+// How often the hook saw `key` go down and come up.
+struct KeyCounts {
+    int downs = 0;
+    int ups = 0;
+};
+KeyCounts countOf(const std::string& key) {
+    KeyCounts counts;
+    for (const std::string& seen : InjectedKeys::seen()) {
+        if (seen == "+" + key) ++counts.downs;
+        if (seen == "-" + key) ++counts.ups;
+    }
+    return counts;
+}
+
+TEST_F(ProgramMapping, HeldKeyRepeatsAtTheSystemsRateUntilLetGo) {
+    int delay = 0;
+    DWORD speed = 0;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0));
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0));
+    const uint32_t intervalMs = keyRepeatTiming(static_cast<uint32_t>(delay), speed).intervalMs;
+    writeHoldingConfig("tarvik7.cfg", 'R');
+    TarvikProcess tarvik;
+    tarvik.repeatKeys = true;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    InjectedKeys injected;
+    ASSERT_TRUE(injected.installed());
+
+    setButton(0, 0, true);
+    const DWORD pressed = GetTickCount();
+    pumpFor(1500);
+    setButton(0, 0, false);
+    const DWORD heldMs = GetTickCount() - pressed;
+    ASSERT_TRUE(pumpUntil([] { return countOf("R").ups > 0; }, kPatienceMs));
+    pumpFor(200);
+    const KeyCounts counts = countOf("R");
+    // Loosely: a few repeats after the delay, never more than the rate
+    // allows (not one a pass), one key-up, and nothing after it.
+    EXPECT_GE(counts.downs, 1 + 3) << "delay setting " << delay << ", speed " << speed;
+    EXPECT_LE(counts.downs, 1 + static_cast<int>(heldMs / intervalMs) + 1);
+    EXPECT_EQ(counts.ups, 1);
+    EXPECT_EQ(InjectedKeys::seen().back(), "-R");
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramMapping, NoRepeatOptionSendsOneKeyDownForAHeldKey) {
+    writeHoldingConfig("tarvik7.cfg", 'R');
+    TarvikProcess tarvik;
+    tarvik.repeatKeys = true;
+    HWND window = startMapping(tarvik, "NOREPEAT");
+    ASSERT_NE(window, nullptr);
+    InjectedKeys injected;
+    ASSERT_TRUE(injected.installed());
+
+    setButton(0, 0, true);
+    pumpFor(1500);
+    setButton(0, 0, false);
+    ASSERT_TRUE(pumpUntil([] { return countOf("R").ups > 0; }, kPatienceMs));
+    pumpFor(200);
+    EXPECT_EQ(InjectedKeys::seen(), (Keys{"+R", "-R"}));
     exitThroughTray(tarvik, window);
 }
 
