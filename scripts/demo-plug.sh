@@ -7,29 +7,14 @@
 #     bash scripts/demo-plug.sh [picture.png]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
 picture=$(realpath -m "${1:-build/demo-plug/demo-plug.png}")
-bin="$root/build/windows/bin"
+source scripts/demo-env.sh demo-plug
 
-bash scripts/setup.sh
-bash scripts/build.sh windows
-
-source scripts/wine-session.sh
-tarvik_start_session
-export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8=n,b"
-
-demo="$root/build/demo-plug"
-rm -rf "$demo"
-mkdir -p "$demo"
-cd "$demo"
-wine "$bin/tarvik-cfg.exe" write "$root/tools/demo_config/demo.txt" -o tarvik7.cfg
-
-vc() { wine "$bin/vcctl.exe" "$@" >/dev/null; }
 # The block lives while a process has it open: this one keeps the empty
 # set-up until the demo ends.
 wine "$bin/vcctl.exe" hold >/dev/null 2>&1 &
 holder=$!
-trap 'kill "$holder" 2>/dev/null || true' EXIT
+trap 'kill "$holder" 2>/dev/null || true; tarvik_end_session' EXIT
 sleep 1
 vc demo
 vc controllers 0
@@ -45,12 +30,6 @@ echo "plugging in a pad"
 # Tarvik's virtual one.
 wine explorer /desktop=tarvik "$bin/vcctl.exe" plug >/dev/null
 sleep 1
-press() {
-  vc button "$1" down
-  sleep 0.15
-  vc button "$1" up
-  sleep 0.15
-}
 press 1   # Hello
 press 2   # " from Tarvik"
 press 3   # !

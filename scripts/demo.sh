@@ -7,22 +7,8 @@
 #     bash scripts/demo.sh [picture.png]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
 picture=$(realpath -m "${1:-docs/demo.png}")
-bin="$root/build/windows/bin"
-
-bash scripts/setup.sh
-bash scripts/build.sh windows
-
-source scripts/wine-session.sh
-tarvik_start_session
-export WINEDLLOVERRIDES="mscoree,mshtml=;dinput8,xinput1_4=n,b"
-
-demo="$root/build/demo"
-rm -rf "$demo"
-mkdir -p "$demo"
-cd "$demo"
-wine "$bin/tarvik-cfg.exe" write "$root/tools/demo_config/demo.txt" -o tarvik7.cfg
+source scripts/demo-env.sh demo
 wine "$bin/vcctl.exe" demo >/dev/null
 
 # The demo configuration's program is the text editor: AUTOSTART starts it.
@@ -31,13 +17,6 @@ wine "$bin/tarvik_measure.exe" ready 30
 timeout 30 xdotool search --sync --name "Notepad" >/dev/null
 sleep 1
 
-vc() { wine "$bin/vcctl.exe" "$@" >/dev/null; }
-press() {
-  vc button "$1" down
-  sleep 0.15
-  vc button "$1" up
-  sleep 0.15
-}
 press 1   # Hello
 press 2   # " from Tarvik"
 press 3   # !
