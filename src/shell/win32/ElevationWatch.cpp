@@ -7,9 +7,8 @@ namespace tarvik {
 
 namespace {
 
-// The hook procedure gets no context of its own: one watch per process.
+// The foreground hook hands over no context: one watch per process.
 HWND trayOwner = nullptr;
-HWINEVENTHOOK hook = nullptr;
 ElevationWarnings warnings;
 
 Elevation tokenElevation(HANDLE process) {
@@ -39,37 +38,20 @@ class SystemElevation final : public ProcessElevation {
     }
 };
 
-void check(HWND foreground) {
-    SystemElevation system;
-    if (warnAboutForeground(warnings, reinterpret_cast<WindowHandle>(foreground), system)) {
-        showTrayBalloon(trayOwner, kTrayIconId, "Tarvik", kElevatedProgramWarning);
-    }
-}
-
-void CALLBACK foregroundChanged(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD,
-                                DWORD) {
-    if (event != EVENT_SYSTEM_FOREGROUND || object != OBJID_WINDOW) return;
-    check(window);
-}
-
 }  // namespace
 
 void startElevationWatch(HWND controllerWindow) {
     trayOwner = controllerWindow;
     warnings.selfElevated = tokenElevation(GetCurrentProcess()) == Elevation::kElevated;
-    if (warnings.selfElevated) return;
-    // Out of context, like following's: the events arrive in this thread's
-    // message loop.
-    hook =
-        SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
-                        foregroundChanged, 0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
-    // The program in front at start-up gets no event of its own.
-    check(GetForegroundWindow());
+    checkForegroundElevation(GetForegroundWindow());
 }
 
-void endElevationWatch() {
-    if (hook != nullptr) UnhookWinEvent(hook);
-    hook = nullptr;
+void checkForegroundElevation(HWND foreground) {
+    if (trayOwner == nullptr) return;
+    SystemElevation system;
+    if (warnAboutForeground(warnings, reinterpret_cast<WindowHandle>(foreground), system)) {
+        showTrayBalloon(trayOwner, kTrayIconId, "Tarvik", kElevatedProgramWarning);
+    }
 }
 
 }  // namespace tarvik

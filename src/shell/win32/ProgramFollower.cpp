@@ -14,10 +14,9 @@ namespace tarvik {
 
 namespace {
 
-// The hook procedure gets no context of its own: one follower per process.
+// The foreground hook hands over no context: one follower per process.
 ProgramFollowerSetup setUp{};
 FollowingState following;
-HWINEVENTHOOK hook = nullptr;
 uint32_t handChoicesSeen = 0;
 bool loading = false;
 bool followAgain = false;
@@ -131,17 +130,6 @@ void follow(HWND foreground, DWORD eventTime) {
     loading = false;
 }
 
-void CALLBACK foregroundChanged(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD,
-                                DWORD eventTime) {
-    if (event != EVENT_SYSTEM_FOREGROUND || object != OBJID_WINDOW) return;
-    follow(window, eventTime);
-}
-
-void unhook() {
-    if (hook != nullptr) UnhookWinEvent(hook);
-    hook = nullptr;
-}
-
 }  // namespace
 
 void setUpProgramFollowing(const ProgramFollowerSetup& setup, const char* startFile, bool on) {
@@ -152,8 +140,11 @@ void setUpProgramFollowing(const ProgramFollowerSetup& setup, const char* startF
 }
 
 void endProgramFollowing() {
-    unhook();
     following.on = false;
+}
+
+void followForeground(HWND foreground, DWORD eventTime) {
+    follow(foreground, eventTime);
 }
 
 bool followingPrograms() {
@@ -163,11 +154,6 @@ bool followingPrograms() {
 void followPrograms(bool on) {
     if (setUp.state == nullptr) return;
     if (on && !following.on) {
-        // Out of context: the events arrive in this thread's message loop,
-        // no code of Tarvik runs inside other programs.
-        hook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
-                               foregroundChanged, 0, 0,
-                               WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
         following.on = true;
         // Files failing from now on show their message again once.
         following.skippedCount = 0;
@@ -176,7 +162,6 @@ void followPrograms(bool on) {
         std::memcpy(following.baseFile, following.currentFile, sizeof following.baseFile);
         follow(GetForegroundWindow(), GetTickCount());
     } else if (!on && following.on) {
-        unhook();
         noticeHandChoice();
         char base[kMaxPathLength];
         std::memcpy(base, following.baseFile, sizeof base);

@@ -22,6 +22,10 @@ void setUpProgramFollowing(const ProgramFollowerSetup& setup, const char* startF
 // At shutdown, before the devices are released.
 void endProgramFollowing();
 
+// A new window in front, from the shell's foreground hook; nothing while
+// following is off.
+void followForeground(HWND foreground, DWORD eventTime);
+
 bool followingPrograms();
 // Switching on takes what is loaded as the configuration that comes back and
 // follows the program in front at once; switching off brings that one back.

@@ -22,6 +22,7 @@
 #include "shell/TrayMenu.h"
 #include "shell/VersionString.h"
 #include "shell/win32/ElevationWatch.h"
+#include "shell/win32/ForegroundHook.h"
 #include "shell/win32/ProgramFollower.h"
 #include "shell/win32/ShellHandles.h"
 #include "shell/win32/TimerResolution.h"
@@ -71,8 +72,8 @@ enum class ShutdownFrom { kThread = 1, kTrayIcon, kClasses, kPen };
 int shutDown(ShutdownFrom from) {
     switch (from) {
         case ShutdownFrom::kThread:
+            endForegroundHook();
             endProgramFollowing();
-            endElevationWatch();
             state.runFlag = 0;
             Sleep(10);
             if (pollingThread != nullptr) {
@@ -200,6 +201,7 @@ int run(HINSTANCE instance, const char* commandLine) {
     setUpProgramFollowing(ProgramFollowerSetup{&state, &files, shell.controllerWindow}, startFile,
                           options.follow);
     startElevationWatch(shell.controllerWindow);
+    startForegroundHook();
 
     state.runFlag = 1;
     pollingThread = CreateThread(nullptr, 0, PollingThread, &polling, 0, nullptr);
