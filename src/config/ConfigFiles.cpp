@@ -13,6 +13,9 @@ namespace {
 
 constexpr char kErrorCaption[] = "ERROR!";
 constexpr char kTemporarySuffix[] = ".tmp";
+constexpr char kNotFound[] = "file not found!";
+constexpr char kCannotOpen[] = "cannot open file!";
+constexpr char kWrongVersion[] = "cannot read file!\nwrong version";
 
 void showError(Platform& platform, const char* text) {
     platform.messageBox(text, kErrorCaption, MessageBoxKind::kOk);
@@ -50,7 +53,7 @@ void saveConfiguration(ConfigFileContext& context, const char* path) {
     char temporary[kMaxPathLength + 8];
     const FileHandle file = makeTemporaryPath(path, temporary) ? files.create(temporary) : kNoFile;
     if (file == kNoFile) {
-        showError(context.platform, "cannot open file!");
+        showError(context.platform, kCannotOpen);
         return;
     }
 
@@ -67,7 +70,7 @@ void saveConfiguration(ConfigFileContext& context, const char* path) {
     // one that could not have been opened for writing.
     if (!files.replace(temporary, path)) {
         files.remove(temporary);
-        showError(context.platform, "cannot open file!");
+        showError(context.platform, kCannotOpen);
     }
 }
 
@@ -75,10 +78,10 @@ void loadConfiguration(ConfigFileContext& context, const char* path) {
     FileSystem& files = context.fileSystem;
     Configuration& config = context.config;
     if (!files.exists(path)) {
-        showError(context.platform, "file not found!");
+        showError(context.platform, kNotFound);
         loadDefaults(context);
     } else if (const FileHandle file = files.openForRead(path); file == kNoFile) {
-        showError(context.platform, "cannot open file!");
+        showError(context.platform, kCannotOpen);
     } else {
         // Any length is accepted: the file overwrites the record from the
         // start and what lies beyond its end keeps its previous contents.
@@ -86,13 +89,22 @@ void loadConfiguration(ConfigFileContext& context, const char* path) {
         // A file too short to hold a version word has none, whatever the
         // previous record left in its place.
         if (read < sizeof(config.header.version) || config.header.version != kConfigVersion) {
-            showError(context.platform, "cannot read file!\nwrong version");
+            showError(context.platform, kWrongVersion);
             std::memset(&config, 0, sizeof(Configuration));
             loadDefaults(context);
         }
         files.close(file);
     }
     recomputeThresholds(config);
+}
+
+const char* configFileProblem(FileSystem& fileSystem, const char* path, ConfigHeader& buffer) {
+    if (!fileSystem.exists(path)) return kNotFound;
+    const FileHandle file = fileSystem.openForRead(path);
+    if (file == kNoFile) return kCannotOpen;
+    fileSystem.close(file);
+    readConfigHeader(fileSystem, path, buffer);
+    return buffer.version == kConfigVersion ? nullptr : kWrongVersion;
 }
 
 void loadDefaults(ConfigFileContext& context) {

@@ -32,6 +32,13 @@ void saveConfiguration(ConfigFileContext& context, const char* path);
 // to defaults; always ends by recomputing the thresholds.
 void loadConfiguration(ConfigFileContext& context, const char* path);
 
+// What a load of the file would report, without touching the record: the
+// load's own message text, or nullptr when it would load. A switch that no
+// one asked for at that moment (following the program in front, a second
+// start handing over) asks first, keeps the record in use and shows the
+// text where nothing waits for an answer.
+const char* configFileProblem(FileSystem& fileSystem, const char* path, ConfigHeader& buffer);
+
 // Rescans the directory and writes the default values into the record and the
 // function-key table.
 void loadDefaults(ConfigFileContext& context);

@@ -214,6 +214,40 @@ TEST_F(ConfigSaveLoad, FilesShorterThanTwoBytesAreRejectedAsTheWrongVersion) {
     }
 }
 
+// The question asked before a switch nobody waits on must name what the
+// load itself would show, and leave the record as it is.
+TEST_F(ConfigSaveLoad, ProblemOfAFileIsWhatItsLoadWouldShowAndTouchesNothing) {
+    std::filesystem::create_directory("folder.cfg");
+    writeBytes("locked.cfg", "\x00\x07", 2);
+    writeBytes("zero.cfg", "\x00", 1);
+    writeBytes("old.cfg", "\x00\x06", 2);
+    writeBytes("good.cfg", "\x00\x07", 2);
+    const struct {
+        const char* name;
+        const std::string& message;
+    } cases[] = {{"absent.cfg", kNotFound},
+                 {"folder.cfg", kCannotOpen},
+                 {"locked.cfg", kCannotOpen},
+                 {"zero.cfg", kWrongVersion},
+                 {"old.cfg", kWrongVersion}};
+    for (const auto& c : cases) {
+        rig.files.failOpenForRead = std::string(c.name) == "locked.cfg";
+        fillWithNoise(*rig.config, 90);
+        const auto before = rig.snapshot();
+        const char* problem = configFileProblem(rig.files, c.name, *rig.headerBuffer);
+        ASSERT_NE(problem, nullptr) << c.name;
+        EXPECT_TRUE(sameBytes(*rig.config, *before)) << c.name;
+        rig.platform.clear();
+        loadConfiguration(rig.context, c.name);
+        EXPECT_EQ(
+            rig.platform.log,
+            std::vector<std::string>{"messageBox \"" + std::string(problem) + "\" \"ERROR!\" 0"})
+            << c.name;
+    }
+    rig.files.failOpenForRead = false;
+    EXPECT_EQ(configFileProblem(rig.files, "good.cfg", *rig.headerBuffer), nullptr);
+}
+
 TEST_F(ConfigSaveLoad, FileLongerThanTheRecordFillsItAndNoMore) {
     std::vector<char> file(sizeof(Configuration) + 4096);
     std::mt19937 random(80);
