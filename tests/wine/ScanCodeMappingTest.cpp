@@ -20,5 +20,12 @@ TEST(ScanCodeMapping, CharacterKeyLeadsBackToItsVirtualKey) {
     EXPECT_EQ(platform.oemKeyScan('a') & 0x70000u, 0u);
 }
 
+// A key picked from the key list keeps its extended prefix.
+TEST(ScanCodeMapping, CursorKeyMapsWithItsExtendedPrefix) {
+    Win32Platform platform;
+    EXPECT_EQ(platform.mapVirtualKeyToExtendedScanCode(VK_RIGHT), 0xE04Du);
+    EXPECT_EQ(platform.mapVirtualKeyToExtendedScanCode('A'), platform.mapVirtualKeyToScanCode('A'));
+}
+
 }  // namespace
 }  // namespace tarvik

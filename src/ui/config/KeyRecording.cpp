@@ -10,6 +10,7 @@ constexpr uint32_t kVkTab = 9;
 constexpr uint32_t kVkShift = 16;
 constexpr uint32_t kVkControl = 17;
 constexpr uint32_t kExtendedKeyBit = 1u << 24;
+constexpr uint32_t kExtendedPrefix = 0xE0;
 
 uint16_t modifierBits(const KeyboardSnapshot& keyboard) {
     if (!keyboard.readable) return 0;
@@ -95,8 +96,13 @@ FollowUp appendKeyFromList(Configuration& config, const SelectionState& selectio
     entry->keyText[n] = kNoCharacterPlaceholder;
     entry->keyText[n + 1] = '\0';
     entry->sendKeys = 1;
-    storeKey(*entry, keyWord,
-             static_cast<uint16_t>(platform.mapVirtualKeyToScanCode(virtualKey) & 0xFFFF));
+    // The list knows no pad: a cursor or editing key is the one with the
+    // extended prefix, else a game reading scan codes would see the numeric
+    // pad's key, and the right CTRL and ALT the left ones.
+    const uint32_t scan = platform.mapVirtualKeyToExtendedScanCode(virtualKey);
+    uint16_t scanWord = static_cast<uint16_t>(scan & ScanWord::kScanCodeMask);
+    if (((scan >> 8) & 0xFF) == kExtendedPrefix) scanWord |= ScanWord::kExtended;
+    storeKey(*entry, keyWord, scanWord);
     return FollowUp::paint();
 }
 
