@@ -1,5 +1,7 @@
 #include "engine/SyntheticInput.h"
 
+#include "config/ExtendedKeys.h"
+
 namespace tarvik {
 
 namespace {
@@ -46,29 +48,6 @@ constexpr uint32_t buttonFlag(uint8_t code, bool onPress) {
     }
 }
 
-// Keys that the keyboard sends only with the extended prefix. A file may
-// hold them with a bare scan code (a pick from an older key list), which by
-// scan code would be another key: the numeric pad's divide, the left CTRL
-// and ALT, and no key at all for the Windows and menu keys. Cursor and
-// editing keys are not among them: the numeric pad sends them without the
-// prefix when NumLock is off, and a file may mean that key.
-constexpr bool onlyExtended(uint16_t virtualKey) {
-    switch (virtualKey) {
-        case 0x03:  // CANCEL (CTRL+BREAK)
-        case 0x2C:  // PRINT SCREEN
-        case 0x5B:  // left and right Windows keys, the menu key
-        case 0x5C:
-        case 0x5D:
-        case 0x6F:  // numeric pad divide
-        case 0xA3:  // right CTRL, right ALT
-        case 0xA5:
-            return true;
-        default:
-            // Browser, volume, media and launch keys.
-            return virtualKey >= 0xA6 && virtualKey <= 0xB7;
-    }
-}
-
 constexpr int32_t scaled(int32_t step, int sign) {
     return static_cast<int32_t>(int64_t{step} * sign);
 }
@@ -88,7 +67,9 @@ void SyntheticInput::sendKeyEvent(int32_t delayMs, uint16_t keyWord, uint16_t sc
     if ((scanWord & ScanWord::kExtended) != 0) record.flags |= KeyFlags::kExtended;
     if (state_.sendScanCodes.load(std::memory_order_relaxed) != 0 && record.scanCode != 0) {
         record.flags |= KeyFlags::kScanCode;
-        if (onlyExtended(record.virtualKey)) record.flags |= KeyFlags::kExtended;
+        // A file may hold such a key with a bare scan code (a pick from an
+        // older key list).
+        if (onlyExtendedKey(record.virtualKey)) record.flags |= KeyFlags::kExtended;
     }
     platform_.injectKeyboard(record);
     state_.noKeySentYet.store(0, std::memory_order_relaxed);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include "platform/win32/Win32Platform.h"
 
@@ -19,13 +18,6 @@ TEST(ScanCodeMapping, CharacterKeyLeadsBackToItsVirtualKey) {
     EXPECT_NE(upper & 0x10000u, 0u);  // needs SHIFT
     EXPECT_EQ(platform.mapScanCodeToVirtualKey(upper & 0xFF), static_cast<uint32_t>('A'));
     EXPECT_EQ(platform.oemKeyScan('a') & 0x70000u, 0u);
-}
-
-// A key picked from the key list keeps its extended prefix.
-TEST(ScanCodeMapping, CursorKeyMapsWithItsExtendedPrefix) {
-    Win32Platform platform;
-    EXPECT_EQ(platform.mapVirtualKeyToExtendedScanCode(VK_RIGHT), 0xE04Du);
-    EXPECT_EQ(platform.mapVirtualKeyToExtendedScanCode('A'), platform.mapVirtualKeyToScanCode('A'));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/config/KeyRecording.h"
 
+#include "config/ExtendedKeys.h"
 #include "platform/Platform.h"
 
 namespace tarvik {
@@ -98,10 +99,13 @@ FollowUp appendKeyFromList(Configuration& config, const SelectionState& selectio
     entry->sendKeys = 1;
     // The list knows no pad: a cursor or editing key is the one with the
     // extended prefix, else a game reading scan codes would see the numeric
-    // pad's key, and the right CTRL and ALT the left ones.
+    // pad's key, and the right CTRL and ALT the left ones. Not every system
+    // reports the prefix (Wine does not), so the key itself says so too.
     const uint32_t scan = platform.mapVirtualKeyToExtendedScanCode(virtualKey);
     uint16_t scanWord = static_cast<uint16_t>(scan & ScanWord::kScanCodeMask);
-    if (((scan >> 8) & 0xFF) == kExtendedPrefix) scanWord |= ScanWord::kExtended;
+    if (((scan >> 8) & 0xFF) == kExtendedPrefix || extendedInKeyList(virtualKey)) {
+        scanWord |= ScanWord::kExtended;
+    }
     storeKey(*entry, keyWord, scanWord);
     return FollowUp::paint();
 }
