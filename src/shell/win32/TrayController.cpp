@@ -195,9 +195,22 @@ void takeDeviceChange(const TrayControllerContext& tray, HWND window) {
 // Explorer restarted (a crash, an update) has forgotten every icon and says
 // so to every top-level window with this message; without the icon there
 // is no way to the menu, nor to uncheck "Pause mapping".
-bool iconAddedAgain(const TrayControllerContext& tray, HWND window, UINT message) {
+UINT taskbarCreatedMessage() {
     static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-    if (message != taskbarCreated || taskbarCreated == 0) return false;
+    return taskbarCreated;
+}
+
+// Run as administrator (for an elevated game), Tarvik would never hear it
+// from Explorer, which is not: the system keeps messages of a lower
+// integrity level out unless they are let in.
+void letTaskbarCreatedIn(HWND window) {
+    if (taskbarCreatedMessage() != 0) {
+        ChangeWindowMessageFilterEx(window, taskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
+    }
+}
+
+bool iconAddedAgain(const TrayControllerContext& tray, HWND window, UINT message) {
+    if (message != taskbarCreatedMessage() || message == 0) return false;
     addProgramTrayIcon(window, tray.shell->instance, VersionString);
     showTrayTipAgain();
     return true;
@@ -229,6 +242,7 @@ LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LP
         case WM_CREATE:
             SetTimer(window, kFollowTimer, kFollowPeriodMs, nullptr);
             watchSessionAndPower(window);
+            letTaskbarCreatedIn(window);
             break;
         case WM_DESTROY:
             endSessionAndPowerWatch(window);
