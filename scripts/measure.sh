@@ -2,7 +2,8 @@
 # Measures the running program under Wine with the virtual controller (not a
 # test: nothing here passes or fails): device-to-injection latency (p50/p99
 # over the presses, default 300), idle CPU over 10 s, and the time from start
-# to the tray icon.
+# to the tray icon, and the time a pause takes to hold in the middle of a
+# long sequence.
 #
 #     bash scripts/measure.sh [presses]
 set -euo pipefail

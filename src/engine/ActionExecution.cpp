@@ -46,8 +46,12 @@ void ActionExecution::executeAction(int block, ControlEntry& entry, ActionMode m
 }
 
 void ActionExecution::modifier(const ControlEntry& entry, uint8_t virtualKey, uint32_t flags) {
+    modifier(entry.delayMs, virtualKey, flags);
+}
+
+void ActionExecution::modifier(int32_t delayMs, uint8_t virtualKey, uint32_t flags) {
     const uint32_t scan = context_.platform.mapVirtualKeyToScanCode(virtualKey);
-    context_.input.sendKeyEvent(entry.delayMs, virtualKey, static_cast<uint16_t>(scan), flags);
+    context_.input.sendKeyEvent(delayMs, virtualKey, static_cast<uint16_t>(scan), flags);
 }
 
 void ActionExecution::heldModifiers(const ControlEntry& entry, uint32_t flags) {
@@ -100,27 +104,29 @@ void ActionExecution::repeatHeldKey() {
     const ControlEntry* entry =
         dueKeyRepeat(state.keyRepeat, context_.platform.tickCountMs(), state.keyRepeatTiming);
     // The repeat goes out as the first key-down did, its own modifiers
-    // around it; the held-input tracker still has one key to let go.
-    if (entry != nullptr) keyDown(*entry, boundedText(entry->keyText).size() - 1);
+    // around it; the held-input tracker still has one key to let go. Not
+    // with the entry's delay: a long one would hold up every other control
+    // at each repeat, and the system's rate paces the repeats anyway.
+    if (entry != nullptr) keyDown(*entry, boundedText(entry->keyText).size() - 1, 0);
 }
 
-void ActionExecution::keyDown(const ControlEntry& entry, size_t index) {
+void ActionExecution::keyDown(const ControlEntry& entry, size_t index, int32_t delayMs) {
     SyntheticInput& input = context_.input;
     const uint16_t word = entry.keyCodes[index];
     const uint16_t scan = entry.scanCodes[index];
-    if ((word & KeyWord::kShift) != 0) modifier(entry, kVkShift, kDown);
-    if ((word & KeyWord::kAlt) != 0) modifier(entry, kVkAlt, kDown);
-    if ((word & KeyWord::kCtrl) != 0) modifier(entry, kVkCtrl, kDown);
-    input.sendKeyEvent(entry.delayMs, word, scan, kDown);
-    if (entry.autoRelease != 0) input.sendKeyEvent(entry.delayMs, word, scan, kUp);
-    if ((word & KeyWord::kShift) != 0) modifier(entry, kVkShift, kUp);
-    if ((word & KeyWord::kAlt) != 0) modifier(entry, kVkAlt, kUp);
-    if ((word & KeyWord::kCtrl) != 0) modifier(entry, kVkCtrl, kUp);
+    if ((word & KeyWord::kShift) != 0) modifier(delayMs, kVkShift, kDown);
+    if ((word & KeyWord::kAlt) != 0) modifier(delayMs, kVkAlt, kDown);
+    if ((word & KeyWord::kCtrl) != 0) modifier(delayMs, kVkCtrl, kDown);
+    input.sendKeyEvent(delayMs, word, scan, kDown);
+    if (entry.autoRelease != 0) input.sendKeyEvent(delayMs, word, scan, kUp);
+    if ((word & KeyWord::kShift) != 0) modifier(delayMs, kVkShift, kUp);
+    if ((word & KeyWord::kAlt) != 0) modifier(delayMs, kVkAlt, kUp);
+    if ((word & KeyWord::kCtrl) != 0) modifier(delayMs, kVkCtrl, kUp);
 }
 
 void ActionExecution::keySequenceDown(const ControlEntry& entry) {
     const size_t count = boundedText(entry.keyText).size();
-    for (size_t i = 0; i < count; ++i) keyDown(entry, i);
+    for (size_t i = 0; i < count; ++i) keyDown(entry, i, entry.delayMs);
 }
 
 void ActionExecution::keySequenceUp(const ControlEntry& entry) {

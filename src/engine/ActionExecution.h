@@ -34,12 +34,13 @@ class ActionExecution final : public ActionExecutor {
 
   private:
     void modifier(const ControlEntry& entry, uint8_t virtualKey, uint32_t flags);
+    void modifier(int32_t delayMs, uint8_t virtualKey, uint32_t flags);
     void heldModifiers(const ControlEntry& entry, uint32_t flags);
     void startProgram(const ControlEntry& entry);
     void openStringInput(int block);
     void stepFunctionKeySelector();
     void switchProgram(const ControlEntry& entry);
-    void keyDown(const ControlEntry& entry, size_t index);
+    void keyDown(const ControlEntry& entry, size_t index, int32_t delayMs);
     void keySequenceDown(const ControlEntry& entry);
     void keySequenceUp(const ControlEntry& entry);
     void mouseAction(int block, const ControlEntry& entry, ActionMode mode);

@@ -36,6 +36,11 @@ struct EngineState {
     KeyRepeatTiming keyRepeatTiming = kDefaultKeyRepeat;
     // The held key that repeats, polling thread only.
     KeyRepeat keyRepeat;
+    // Whether the last mapping pass evaluated the shifted blocks. A pass
+    // sees only the block of the current shift state, so the release of a
+    // control pressed under the other one cannot be seen until it changes
+    // back: a repeat ends when the shift state changes.
+    bool shiftedPass = false;
 
     WindowHandle stringWindow = kNoWindow;
     int32_t stringBlock = 0;

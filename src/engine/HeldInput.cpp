@@ -38,16 +38,32 @@ int variantOf(int virtualKey, const KeyboardRecord& record) {
     return right ? 1 : 0;
 }
 
+// Whether the release of `bit` went through: a refused one is kept apart.
+void noteRelease(uint8_t& refused, uint8_t bit, bool taken) {
+    if (taken) {
+        refused &= static_cast<uint8_t>(~bit);
+    } else {
+        refused |= bit;
+    }
+}
+
+// The release of one variant, the way it went down.
+bool sendKeyUp(HeldInput& held, InputSink& sink, int virtualKey, int variant) {
+    const uint16_t scan = held.keyScan[virtualKey][variant];
+    uint32_t flags = KeyFlags::kKeyUp;
+    if ((scan & ScanWord::kExtended) != 0) flags |= KeyFlags::kExtended;
+    if ((scan & kPressedByScanCode) != 0) flags |= KeyFlags::kScanCode;
+    return sink.injectKeyboard(KeyboardRecord{static_cast<uint16_t>(virtualKey),
+                                              static_cast<uint16_t>(scan & 0xFF), flags});
+}
+
 void releaseKey(HeldInput& held, InputSink& sink, int virtualKey) {
     for (int variant = 0; variant < kKeyVariants; ++variant) {
-        if ((held.keyDown[virtualKey] & (1u << variant)) == 0) continue;
-        const uint16_t scan = held.keyScan[virtualKey][variant];
-        uint32_t flags = KeyFlags::kKeyUp;
-        if ((scan & ScanWord::kExtended) != 0) flags |= KeyFlags::kExtended;
-        if ((scan & kPressedByScanCode) != 0) flags |= KeyFlags::kScanCode;
-        sink.injectKeyboard(KeyboardRecord{static_cast<uint16_t>(virtualKey),
-                                           static_cast<uint16_t>(scan & 0xFF), flags});
-        held.keyScan[virtualKey][variant] = 0;
+        const auto bit = static_cast<uint8_t>(1u << variant);
+        if ((held.keyDown[virtualKey] & bit) == 0) continue;
+        // The sink may be the tracker, which clears the bit itself.
+        held.keyDown[virtualKey] &= static_cast<uint8_t>(~bit);
+        noteRelease(held.keyRefused[virtualKey], bit, sendKeyUp(held, sink, virtualKey, variant));
     }
     held.keyDown[virtualKey] = 0;
 }
@@ -64,34 +80,65 @@ constexpr MouseButton kMouseButtons[] = {
 
 }  // namespace
 
-void HeldInputTracker::injectKeyboard(const KeyboardRecord& record) {
+bool HeldInputTracker::injectKeyboard(const KeyboardRecord& record) {
+    const bool taken = inner_.injectKeyboard(record);
     const int virtualKey = record.virtualKey & 0xFF;
-    if (virtualKey != 0) {
-        const int variant = variantOf(virtualKey, record);
-        const auto bit = static_cast<uint8_t>(1u << variant);
-        if ((record.flags & KeyFlags::kKeyUp) != 0) {
-            held_.keyDown[virtualKey] &= static_cast<uint8_t>(~bit);
-        } else {
-            held_.keyDown[virtualKey] |= bit;
-            held_.keyScan[virtualKey][variant] = static_cast<uint16_t>(
-                (record.scanCode & 0xFF) |
-                ((record.flags & KeyFlags::kExtended) != 0 ? ScanWord::kExtended : 0) |
-                ((record.flags & KeyFlags::kScanCode) != 0 ? kPressedByScanCode : 0));
-        }
+    if (virtualKey == 0) return taken;
+    const int variant = variantOf(virtualKey, record);
+    const auto bit = static_cast<uint8_t>(1u << variant);
+    if ((record.flags & KeyFlags::kKeyUp) != 0) {
+        held_.keyDown[virtualKey] &= static_cast<uint8_t>(~bit);
+        noteRelease(held_.keyRefused[virtualKey], bit, taken);
+    } else {
+        // A new press, taken or not, comes up by its own release.
+        held_.keyDown[virtualKey] |= bit;
+        held_.keyRefused[virtualKey] &= static_cast<uint8_t>(~bit);
+        held_.keyScan[virtualKey][variant] = static_cast<uint16_t>(
+            (record.scanCode & 0xFF) |
+            ((record.flags & KeyFlags::kExtended) != 0 ? ScanWord::kExtended : 0) |
+            ((record.flags & KeyFlags::kScanCode) != 0 ? kPressedByScanCode : 0));
     }
-    inner_.injectKeyboard(record);
+    return taken;
 }
 
-void HeldInputTracker::injectMouse(const MouseRecord& record) {
+bool HeldInputTracker::injectMouse(const MouseRecord& record) {
+    const bool taken = inner_.injectMouse(record);
     for (const MouseButton& button : kMouseButtons) {
         // A record with both events presses, then releases.
-        if ((record.flags & button.down) != 0) held_.mouseButtons |= button.down;
-        if ((record.flags & button.up) != 0) held_.mouseButtons &= ~button.down;
+        if ((record.flags & button.down) != 0) {
+            held_.mouseButtons |= button.down;
+            held_.mouseRefused &= ~button.down;
+        }
+        if ((record.flags & button.up) != 0) {
+            held_.mouseButtons &= ~button.down;
+            if (taken) {
+                held_.mouseRefused &= ~button.down;
+            } else {
+                held_.mouseRefused |= button.down;
+            }
+        }
     }
-    inner_.injectMouse(record);
+    return taken;
+}
+
+void retryRefusedReleases(HeldInput& held, InputSink& sink) {
+    for (int virtualKey = 1; virtualKey < 256; ++virtualKey) {
+        if (held.keyRefused[virtualKey] == 0) continue;
+        for (int variant = 0; variant < kKeyVariants; ++variant) {
+            const auto bit = static_cast<uint8_t>(1u << variant);
+            if ((held.keyRefused[virtualKey] & bit) == 0) continue;
+            noteRelease(held.keyRefused[virtualKey], bit,
+                        sendKeyUp(held, sink, virtualKey, variant));
+        }
+    }
+    for (const MouseButton& button : kMouseButtons) {
+        if ((held.mouseRefused & button.down) == 0) continue;
+        if (sink.injectMouse(MouseRecord{0, 0, 0, button.up})) held.mouseRefused &= ~button.down;
+    }
 }
 
 void releaseHeldInput(HeldInput& held, InputSink& sink) {
+    retryRefusedReleases(held, sink);
     for (int virtualKey = 1; virtualKey < 256; ++virtualKey) {
         if (held.keyDown[virtualKey] != 0 && !isModifier(virtualKey)) {
             releaseKey(held, sink, virtualKey);
@@ -101,8 +148,12 @@ void releaseHeldInput(HeldInput& held, InputSink& sink) {
         if (held.keyDown[virtualKey] != 0) releaseKey(held, sink, virtualKey);
     }
     for (const MouseButton& button : kMouseButtons) {
-        if ((held.mouseButtons & button.down) != 0) {
-            sink.injectMouse(MouseRecord{0, 0, 0, button.up});
+        if ((held.mouseButtons & button.down) == 0) continue;
+        held.mouseButtons &= ~button.down;
+        if (sink.injectMouse(MouseRecord{0, 0, 0, button.up})) {
+            held.mouseRefused &= ~button.down;
+        } else {
+            held.mouseRefused |= button.down;
         }
     }
     held.mouseButtons = 0;

@@ -23,6 +23,10 @@ void serveTextInputWindow(PollingContext& context) {
     }
 }
 
+bool pauseAsked(const EngineState& engine) {
+    return engine.pauseRequests.load() > 0;
+}
+
 void countSelectorDown(PollingContext& context) {
     SharedState& state = context.state;
     FunctionKeySelectorContext selector{state.functionKeys, context.selectorView, context.keys,
@@ -36,18 +40,31 @@ void mapDevices(PollingContext& context) {
     SharedState& state = context.state;
     const ConfigHeader& header = state.config.header;
     context.host.waitForTrigger(kTriggerWaitMs);
+    // A release the system refused goes again until it is taken: after an
+    // elevated window has gone, after unlocking.
+    retryRefusedReleases(state.engine.heldInput, context.platform);
     // A shift setting that names no real slot is never read.
     if (shiftButtonActive(header)) context.source.pollJoystick(shiftSlot(header));
     context.source.pollMouse();
     const bool shifted = shiftHeld(header, state.devices);
+    // The key stays down until its control's real release, but it must not
+    // repeat on while that release lies in a block this pass does not see.
+    if (shifted != state.engine.shiftedPass) {
+        stopKeyRepeat(state.engine.keyRepeat);
+        state.engine.shiftedPass = shifted;
+    }
 
     EvaluationContext evaluation{state.config, state.devices, context.source, context.executor};
     const int mouseBlock = state.devices.mouseSlot();
     // deviceCount comes from the device layer, which takes at most six
     // joysticks; the bound only keeps a damaged count inside the tables.
+    // A pause asked for meanwhile ends the pass: the blocks not evaluated
+    // keep their memory and see their presses after it.
     for (int device = 0; device < state.devices.deviceCount && device < kDeviceSlots / 2;
          ++device) {
+        if (pauseAsked(state.engine)) return;
         evaluateBlock(evaluation, deviceBlock(device, shifted));
+        if (pauseAsked(state.engine)) return;
         evaluateBlock(evaluation, mouseBlock);
     }
     // Started to wait for controllers, the mouse is the only device and
@@ -75,18 +92,20 @@ void letGoOfEverything(PollingContext& context) {
 void pollingPass(PollingContext& context) {
     SharedState& state = context.state;
     EngineState& engine = state.engine;
-    if (engine.pauseRequests.load() > 0) {
-        letGoOfEverything(context);
-        engine.paused = 1;
-        context.platform.sleepMs(kPausePassMs);
-        return;
-    }
     // Only the engine's two windows get messages on this thread; with
     // neither open there is nothing to hand out, and asking would cost a
     // call into the system in every pass.
-    if (engine.stringWindow != kNoWindow || engine.fSelectWindow != kNoWindow) {
-        context.host.dispatchWindowMessages();
+    const bool windowsOpen = engine.stringWindow != kNoWindow || engine.fSelectWindow != kNoWindow;
+    if (pauseAsked(engine)) {
+        letGoOfEverything(context);
+        engine.paused = 1;
+        // A window left open through the pause still paints and never
+        // looks hung; it takes no input meanwhile.
+        if (windowsOpen) context.host.dispatchWindowMessages();
+        context.host.waitWhilePaused(kPausePassMs);
+        return;
     }
+    if (windowsOpen) context.host.dispatchWindowMessages();
 
     if (engine.stringWindow != kNoWindow) serveTextInputWindow(context);
     if (engine.fSelectWindow != kNoWindow) countSelectorDown(context);

@@ -20,8 +20,9 @@ namespace tarvik {
 constexpr uint32_t kTriggerWaitMs = 10;
 // Length of a pass while the configuration or the text-input window is open.
 constexpr uint32_t kIdlePassMs = 200;
-// Length of a pass while the user-interface thread holds the mapping still.
-constexpr uint32_t kPausePassMs = 5;
+// Length of a pass while the user-interface thread holds the mapping still:
+// nothing is mapped then, so the thread need not wake often.
+constexpr uint32_t kPausePassMs = 50;
 
 // What the thread itself provides around the pass.
 class PollingHost {
@@ -33,6 +34,10 @@ class PollingHost {
     // repaint when uncovered and never look hung. Called once a pass while
     // one of them is open.
     virtual void dispatchWindowMessages() = 0;
+    // Waits at most `timeoutMs` while the mapping is paused; a message for
+    // the thread's windows may end it early. The pass's platform cannot
+    // sleep then: a pause cuts its sleeps short.
+    virtual void waitWhilePaused(uint32_t timeoutMs) = 0;
 };
 
 struct PollingContext {

@@ -9,19 +9,18 @@ constexpr uint32_t kMouseReleases =
 
 }  // namespace
 
-void StoppablePlatform::injectKeyboard(const KeyboardRecord& record) {
-    if (stopping() && (record.flags & KeyFlags::kKeyUp) == 0) return;
-    input().injectKeyboard(record);
+// What is held back counts as taken: it was not refused by the system.
+bool StoppablePlatform::injectKeyboard(const KeyboardRecord& record) {
+    if (stopping() && (record.flags & KeyFlags::kKeyUp) == 0) return true;
+    return input().injectKeyboard(record);
 }
 
-void StoppablePlatform::injectMouse(const MouseRecord& record) {
-    if (!stopping()) {
-        input().injectMouse(record);
-        return;
-    }
+bool StoppablePlatform::injectMouse(const MouseRecord& record) {
+    if (!stopping()) return input().injectMouse(record);
     // Only the button releases of the record go on: no press, no movement.
     const uint32_t releases = record.flags & kMouseReleases;
-    if (releases != 0) input().injectMouse(MouseRecord{0, 0, 0, releases});
+    if (releases != 0) return input().injectMouse(MouseRecord{0, 0, 0, releases});
+    return true;
 }
 
 void StoppablePlatform::sleepMs(uint32_t milliseconds) {

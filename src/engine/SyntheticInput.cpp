@@ -1,5 +1,7 @@
 #include "engine/SyntheticInput.h"
 
+#include "config/ExtendedKeys.h"
+
 namespace tarvik {
 
 namespace {
@@ -65,6 +67,9 @@ void SyntheticInput::sendKeyEvent(int32_t delayMs, uint16_t keyWord, uint16_t sc
     if ((scanWord & ScanWord::kExtended) != 0) record.flags |= KeyFlags::kExtended;
     if (state_.sendScanCodes.load(std::memory_order_relaxed) != 0 && record.scanCode != 0) {
         record.flags |= KeyFlags::kScanCode;
+        // A file may hold such a key with a bare scan code (a pick from an
+        // older key list).
+        if (onlyExtendedKey(record.virtualKey)) record.flags |= KeyFlags::kExtended;
     }
     platform_.injectKeyboard(record);
     state_.noKeySentYet.store(0, std::memory_order_relaxed);

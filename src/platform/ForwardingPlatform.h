@@ -14,8 +14,10 @@ class ForwardingPlatform : public Platform {
     explicit ForwardingPlatform(Platform& inner) : inner_(inner), input_(inner) {}
     ForwardingPlatform(Platform& inner, InputSink& input) : inner_(inner), input_(input) {}
 
-    void injectKeyboard(const KeyboardRecord& record) override { input_.injectKeyboard(record); }
-    void injectMouse(const MouseRecord& record) override { input_.injectMouse(record); }
+    bool injectKeyboard(const KeyboardRecord& record) override {
+        return input_.injectKeyboard(record);
+    }
+    bool injectMouse(const MouseRecord& record) override { return input_.injectMouse(record); }
     void sleepMs(uint32_t milliseconds) override { inner_.sleepMs(milliseconds); }
     uint32_t tickCountMs() override { return inner_.tickCountMs(); }
     ScreenPoint cursorPosition() override { return inner_.cursorPosition(); }
@@ -24,6 +26,9 @@ class ForwardingPlatform : public Platform {
     uint32_t doubleClickTime() override { return inner_.doubleClickTime(); }
     uint32_t mapVirtualKeyToScanCode(uint32_t virtualKey) override {
         return inner_.mapVirtualKeyToScanCode(virtualKey);
+    }
+    uint32_t mapVirtualKeyToExtendedScanCode(uint32_t virtualKey) override {
+        return inner_.mapVirtualKeyToExtendedScanCode(virtualKey);
     }
     uint32_t mapScanCodeToVirtualKey(uint32_t scanCode) override {
         return inner_.mapScanCodeToVirtualKey(scanCode);

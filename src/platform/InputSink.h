@@ -40,11 +40,13 @@ constexpr uint32_t kMiddleUp = 0x40;
 constexpr uint32_t kWheel = 0x800;
 }  // namespace MouseFlags
 
+// Each call tells whether the system took the record: it refuses injected
+// input while an elevated window is in front or the secure desktop shows.
 class InputSink {
   public:
     virtual ~InputSink() = default;
-    virtual void injectKeyboard(const KeyboardRecord& record) = 0;
-    virtual void injectMouse(const MouseRecord& record) = 0;
+    virtual bool injectKeyboard(const KeyboardRecord& record) = 0;
+    virtual bool injectMouse(const MouseRecord& record) = 0;
 };
 
 }  // namespace tarvik

@@ -44,6 +44,9 @@ class Platform : public InputSink {
 
     // MapVirtualKey with map type 0: virtual key to scan code.
     virtual uint32_t mapVirtualKeyToScanCode(uint32_t virtualKey) = 0;
+    // MapVirtualKey with map type 4 (MAPVK_VK_TO_VSC_EX): the scan code, with
+    // 0xE0 in the second byte for a key that sends the extended prefix.
+    virtual uint32_t mapVirtualKeyToExtendedScanCode(uint32_t virtualKey) = 0;
     // MapVirtualKey with map type 1: scan code to virtual key.
     virtual uint32_t mapScanCodeToVirtualKey(uint32_t scanCode) = 0;
     // OemKeyScan: low word scan code, high word shift state bits.

@@ -1,5 +1,6 @@
 #include "shell/ProgramFollowing.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -97,8 +98,19 @@ void chooseByHand(FollowingState& state, const char* file) {
 
 void followedTo(FollowingState& state, const char* file, bool failed) {
     copyPath(state.currentFile, file);
-    if (failed && !isSkipped(state, file) && state.skippedCount < kMaxCfgFiles) {
+    if (failed) passOver(state, file);
+}
+
+void passOver(FollowingState& state, const char* file) {
+    if (!isSkipped(state, file) && state.skippedCount < kMaxCfgFiles) {
         copyPath(state.skipped[state.skippedCount++], file);
+    }
+}
+
+void loadProblemText(const char* file, const char* reason, char (&text)[256]) {
+    std::snprintf(text, sizeof text, "could not load %s: %s", file, reason);
+    for (char& c : text) {
+        if (c == '\n') c = ' ';
     }
 }
 

@@ -41,6 +41,14 @@ void chooseByHand(FollowingState& state, const char* file);
 // After following loaded `file`; a failed load passes it over from now on.
 void followedTo(FollowingState& state, const char* file, bool failed);
 
+// `file` would not load, and what is in use stays: it is passed over from
+// now on.
+void passOver(FollowingState& state, const char* file);
+
+// The balloon that says so: "could not load NAME: REASON", the reason being
+// the load's own message on one line.
+void loadProblemText(const char* file, const char* reason, char (&text)[256]);
+
 // The tray tip: VersionString, and while following the record's name, cut
 // to the 63 characters the tip holds.
 void trayTip(const FollowingState& state, const ConfigHeader& header, char (&tip)[64]);

@@ -24,11 +24,18 @@ class RecordingPlatform : public Platform {
     // The clock: it moves only when a test sets it.
     uint32_t nowMs = 0;
 
-    void injectKeyboard(const KeyboardRecord& r) override {
-        add("key vk=%02X scan=%02X flags=%u", r.virtualKey, r.scanCode, r.flags);
+    // Set, the system refuses injected input (an elevated window in front).
+    bool refuseInput = false;
+
+    bool injectKeyboard(const KeyboardRecord& r) override {
+        add("%skey vk=%02X scan=%02X flags=%u", refuseInput ? "refused " : "", r.virtualKey,
+            r.scanCode, r.flags);
+        return !refuseInput;
     }
-    void injectMouse(const MouseRecord& r) override {
-        add("mouse flags=%X dx=%d dy=%d data=%d", r.flags, r.dx, r.dy, r.data);
+    bool injectMouse(const MouseRecord& r) override {
+        add("%smouse flags=%X dx=%d dy=%d data=%d", refuseInput ? "refused " : "", r.flags, r.dx,
+            r.dy, r.data);
+        return !refuseInput;
     }
     void sleepMs(uint32_t ms) override {
         totalSleptMs += ms;
@@ -58,6 +65,12 @@ class RecordingPlatform : public Platform {
             default:
                 return vk & 0x7F;
         }
+    }
+    // The cursor keys carry the extended prefix.
+    uint32_t mapVirtualKeyToExtendedScanCode(uint32_t vk) override {
+        if (vk == 0x25) return 0xE04B;
+        if (vk == 0x27) return 0xE04D;
+        return mapVirtualKeyToScanCode(vk);
     }
     // The inverse for the same keys plus the letter rows.
     uint32_t mapScanCodeToVirtualKey(uint32_t scan) override {

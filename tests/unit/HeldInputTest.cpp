@@ -153,6 +153,42 @@ TEST_F(HeldInputRelease, KeysPressedByScanCodeAreLetGoByScanCode) {
     EXPECT_EQ(releaseAll(), (Log{"key vk=25 scan=4B flags=3", "key vk=42 scan=42 flags=10"}));
 }
 
+// An elevated window in front refuses the releases: they go again until
+// taken, once, and a new press of the key supersedes its refused release.
+TEST_F(HeldInputRelease, RefusedReleasesGoAgainUntilTaken) {
+    keys(block().entries[1], {0x41});
+    mouse(block().entries[2], kLeftButtonDown);
+    pad().buttons[0] = kButtonPressed;
+    pad().buttons[1] = kButtonPressed;
+    evaluate();
+    platform.refuseInput = true;
+    EXPECT_EQ(releaseAll(),
+              (Log{"refused key vk=41 scan=41 flags=2", "refused mouse flags=4 dx=0 dy=0 data=0"}));
+    platform.log.clear();
+    retryRefusedReleases(engine.heldInput, tracked);
+    EXPECT_EQ(platform.log.size(), 2u);
+
+    platform.refuseInput = false;
+    platform.log.clear();
+    retryRefusedReleases(engine.heldInput, tracked);
+    EXPECT_EQ(platform.log, (Log{"key vk=41 scan=41 flags=2", "mouse flags=4 dx=0 dy=0 data=0"}));
+    platform.log.clear();
+    retryRefusedReleases(engine.heldInput, tracked);
+    EXPECT_EQ(releaseAll(), Log{});
+    EXPECT_EQ(platform.log, Log{});
+
+    // Refused on the control's own release, then pressed again.
+    platform.refuseInput = true;
+    pad().buttons[0] = 0;
+    evaluate();
+    platform.refuseInput = false;
+    pad().buttons[0] = kButtonPressed;
+    evaluate();
+    platform.log.clear();
+    retryRefusedReleases(engine.heldInput, tracked);
+    EXPECT_EQ(platform.log, Log{});
+}
+
 TEST_F(HeldInputRelease, LatchedAndHeldMouseButtonsAreLetGo) {
     mouse(block().entries[1], kLeftClick, 1);     // latch: first click holds
     mouse(block().entries[2], kRightButtonDown);  // down while held

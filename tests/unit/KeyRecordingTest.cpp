@@ -86,8 +86,13 @@ TEST_F(KeyRecording, ExtendedBitOnlyFromTheKeyboardAndOnlyWhenStateIsReadable) {
     EXPECT_EQ(entry().keyCodes[1], 0x25);
     appendKeyFromList(*config, s, 0x25, {true, true, false, false}, platform);
     EXPECT_EQ(entry().keyCodes[2], 0x125);
-    EXPECT_EQ(entry().scanCodes[2], platform.mapVirtualKeyToScanCode(0x25));
+    // A pick from the list is the key with the extended prefix, never the pad's.
+    EXPECT_EQ(entry().scanCodes[2], 0x14B);
     EXPECT_EQ(entry().keyText[2], kNoCharacterPlaceholder);
+    appendKeyFromList(*config, s, 0x27, plain, platform);
+    EXPECT_EQ(entry().scanCodes[3], 0x14D);
+    appendKeyFromList(*config, s, 0x70, plain, platform);
+    EXPECT_EQ(entry().scanCodes[4], platform.mapVirtualKeyToScanCode(0x70));
 }
 
 TEST_F(KeyRecording, FortyNineKeysAtMostAndOnlyOnAnEntry) {

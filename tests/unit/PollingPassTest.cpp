@@ -7,6 +7,7 @@
 
 #include "engine/ActionExecution.h"
 #include "engine/PollingPass.h"
+#include "engine/StoppablePlatform.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingEngineWindows.h"
@@ -26,6 +27,7 @@ class LoggingHost : public PollingHost {
     explicit LoggingHost(Log& log) : log_(log) {}
     void waitForTrigger(uint32_t ms) override { log_.push_back("wait " + std::to_string(ms)); }
     void dispatchWindowMessages() override { log_.push_back("dispatch"); }
+    void waitWhilePaused(uint32_t ms) override { log_.push_back("paused " + std::to_string(ms)); }
 
   private:
     Log& log_;
@@ -248,10 +250,10 @@ TEST_F(PollingPass, PauseLetsGoOfEverythingAndEvaluatesNothingUntilWithdrawn) {
 
     app->engine.pauseRequests = 1;
     EXPECT_EQ(pass(true),
-              (Log{"key vk=41 scan=10 flags=2", "mouse flags=4 dx=0 dy=0 data=0", "sleep 5"}));
+              (Log{"key vk=41 scan=10 flags=2", "mouse flags=4 dx=0 dy=0 data=0", "paused 50"}));
     EXPECT_EQ(app->engine.paused.load(), 1);
     press(0, 2);
-    EXPECT_EQ(pass(true), Log{"sleep 5"});
+    EXPECT_EQ(pass(true), Log{"paused 50"});
 
     // The latch starts afresh: its next click holds again.
     app->engine.pauseRequests = 0;
@@ -280,6 +282,75 @@ TEST_F(PollingPass, HeldKeyRepeatsInThePassByItsScanCodeAndComesUpOnce) {
     EXPECT_EQ(only(pass(true), "key"), Log{});
 }
 
+// The release of a control pressed unshifted lies in a block a shifted
+// pass does not evaluate: the repeat must not outlast it.
+TEST_F(PollingPass, RepeatGoesWithoutTheEntrysDelayAndEndsWhenTheShiftStateChanges) {
+    setShift(0, 5);
+    typeKey(entry(0, 1), 0x08);
+    entry(0, 1).delayMs = 300;
+    press(0, 0);
+    pass(true);
+    platform.nowMs = 500;
+    EXPECT_EQ(only(pass(true), "key"), Log{"key vk=08 scan=10 flags=0"});
+    platform.nowMs = 533;
+    EXPECT_EQ(only(pass(true), "sleep"), Log{"sleep 2"});
+
+    press(0, 5);
+    press(0, 0, false);
+    for (uint32_t now : {566u, 600u, 900u}) {
+        platform.nowMs = now;
+        EXPECT_EQ(only(pass(true), "key"), Log{});
+    }
+    // The key itself comes up on the control's real release, as before.
+    press(0, 5, false);
+    EXPECT_EQ(only(pass(true), "key"), Log{"key vk=08 scan=10 flags=2"});
+}
+
+// The polling thread's own chain: its platform cut short by a pause. The
+// user-interface thread asks for the pause 2.5 s into a 10-second sequence.
+TEST_F(PollingPass, PauseAskedDuringALongSequenceTakesHoldBeforeItEnds) {
+    class PausingLater : public ForwardingPlatform {
+      public:
+        PausingLater(Platform& inner, std::atomic<int32_t>& requests)
+            : ForwardingPlatform(inner), requests_(requests) {}
+        uint32_t slept = 0;
+        void sleepMs(uint32_t ms) override {
+            inner().sleepMs(ms);
+            if ((slept += ms) >= 2500) requests_ = 1;
+        }
+
+      private:
+        std::atomic<int32_t>& requests_;
+    } pausing{platform, app->engine.pauseRequests};
+    app->runFlag = 1;
+    StoppablePlatform stoppable{pausing, tracker, app->runFlag, app->engine.pauseRequests};
+    SyntheticInput cutInput{stoppable, app->engine, app->devices};
+    ActionExecution cutActions{
+        ActionContext{cutInput, app->engine, app->functionKeys, app->devices, stoppable, windows}};
+    PollingContext context{*app,  source, cutActions,   cutInput, stoppable,
+                           views, views,  learningView, host};
+    ControlEntry& e = entry(0, 1);
+    typeKey(e, 0x41);
+    for (int i = 0; i < 10; ++i) {
+        e.keyText[i] = 'k';
+        e.keyCodes[i] = static_cast<uint16_t>(0x41 + i);
+        e.scanCodes[i] = 0x10;
+    }
+    e.delayMs = 1000;
+    press(0, 0);
+    platform.recordSleeps = false;
+
+    pollingPass(context);
+    EXPECT_EQ(only(log, "key"), (Log{"key vk=41 scan=10 flags=0", "key vk=42 scan=10 flags=0",
+                                     "key vk=43 scan=10 flags=0"}));
+    EXPECT_LT(pausing.slept, 2600u);
+    log.clear();
+    pollingPass(context);
+    EXPECT_EQ(app->engine.paused.load(), 1);
+    EXPECT_EQ(log, (Log{"key vk=41 scan=10 flags=2", "key vk=42 scan=10 flags=2",
+                        "key vk=43 scan=10 flags=2", "paused 50"}));
+}
+
 TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
     class StoppingHost : public PollingHost {
       public:
@@ -289,6 +360,7 @@ TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
             if (++passes == 3) app_.runFlag = 0;
         }
         void dispatchWindowMessages() override {}
+        void waitWhilePaused(uint32_t) override {}
 
       private:
         SharedState& app_;

@@ -66,8 +66,8 @@ class ConsolePlatform final : public Platform {
   public:
     std::string message;
 
-    void injectKeyboard(const KeyboardRecord&) override {}
-    void injectMouse(const MouseRecord&) override {}
+    bool injectKeyboard(const KeyboardRecord&) override { return true; }
+    bool injectMouse(const MouseRecord&) override { return true; }
     void sleepMs(uint32_t) override {}
     uint32_t tickCountMs() override { return 0; }
     ScreenPoint cursorPosition() override { return {0, 0}; }
@@ -75,6 +75,7 @@ class ConsolePlatform final : public Platform {
     ScreenRect desktopClientRect() override { return {0, 0, 0, 0}; }
     uint32_t doubleClickTime() override { return 500; }
     uint32_t mapVirtualKeyToScanCode(uint32_t) override { return 0; }
+    uint32_t mapVirtualKeyToExtendedScanCode(uint32_t) override { return 0; }
     uint32_t mapScanCodeToVirtualKey(uint32_t) override { return 0; }
     uint32_t oemKeyScan(uint8_t) override { return 0; }
     void shellOpen(const char*) override {}

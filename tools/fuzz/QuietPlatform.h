@@ -13,8 +13,8 @@ namespace tarvik::fuzz {
 
 class QuietPlatform : public Platform {
   public:
-    void injectKeyboard(const KeyboardRecord&) override {}
-    void injectMouse(const MouseRecord&) override {}
+    bool injectKeyboard(const KeyboardRecord&) override { return true; }
+    bool injectMouse(const MouseRecord&) override { return true; }
     void sleepMs(uint32_t) override {}
     uint32_t tickCountMs() override { return 0; }
     ScreenPoint cursorPosition() override { return {0, 0}; }
@@ -22,6 +22,7 @@ class QuietPlatform : public Platform {
     ScreenRect desktopClientRect() override { return {0, 0, 1024, 768}; }
     uint32_t doubleClickTime() override { return 500; }
     uint32_t mapVirtualKeyToScanCode(uint32_t) override { return 0x44; }
+    uint32_t mapVirtualKeyToExtendedScanCode(uint32_t) override { return 0x44; }
     uint32_t mapScanCodeToVirtualKey(uint32_t) override { return 0x79; }
     uint32_t oemKeyScan(uint8_t character) override { return character; }
     void shellOpen(const char*) override {}

@@ -11,6 +11,10 @@
 //     until a low-level keyboard hook in this process sees the injected key,
 //     for press and release, p50/p99/max over the presses (each change at
 //     a random moment 15 to 40 ms after the previous key);
+//   - pause: from asking for "Pause mapping" (the tray's command, sent) until
+//     the pause holds (the command returns), 3 s into a 10-second sequence
+//     that button 2 types (ten keys, each down and up 500 ms apart);
+//     min/median/max of 5;
 //   - idle CPU: the process's user and kernel time over 10 s of mapping with
 //     nothing pressed, as a share of one core (under Wine the script reads
 //     it from /proc as well: Wine's own figure leaves out part of it), and
@@ -156,6 +160,25 @@ int ready(double seconds) {
     return up ? 0 : 1;
 }
 
+// The tray's "Pause mapping" command returns once the pause holds.
+void measurePause(vc::VirtualControllerClient& controller, HWND window) {
+    constexpr WPARAM kPauseMapping = 111;
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i) {
+        controller.setButton(0, 1, true);
+        waitFor([] { return false; }, 3000);
+        const double askedAt = nowMs();
+        SendMessageA(window, WM_COMMAND, kPauseMapping, 0);
+        times.push_back(nowMs() - askedAt);
+        SendMessageA(window, WM_COMMAND, kPauseMapping, 0);
+        controller.setButton(0, 1, false);
+        waitFor([] { return false; }, 300);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("pause in a 10 s sequence: min %.1f ms  median %.1f ms  max %.1f ms (n=%zu)\n",
+                times.front(), times[times.size() / 2], times.back(), times.size());
+}
+
 int figures(int presses) {
     vc::VirtualControllerClient::useOwnBlock("TarvikMeasure");
     vc::VirtualControllerClient controller;
@@ -173,6 +196,10 @@ int figures(int presses) {
     auto config = tarvik::demo::newConfiguration();
     tarvik::demo::holdKeys(config->blocks[0].entries[tarvik::EntryIndex::button(0)],
                            {kMeasuredKey});
+    tarvik::ControlEntry& sequence = config->blocks[0].entries[tarvik::EntryIndex::button(1)];
+    tarvik::demo::holdKeys(sequence, {0x7C, 0x7D, 0x7E, 0x7F, 0x80, 0x81, 0x82, 0x83, 0x84, 0x85});
+    sequence.delayMs = 500;
+    sequence.autoRelease = 1;  // typed: its release sends nothing
     if (!tarvik::demo::writeConfigFile((scratch + "\\tarvik7.cfg").c_str(), *config)) return 1;
 
     HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleA(nullptr), 0);
@@ -259,6 +286,7 @@ int figures(int presses) {
                 idleMs / 1000, 100.0 * (cpuAfter - cpuBefore) * 1000 / idleMs);
     std::printf("idle passes: %.1f per second (%.2f ms each)\n", reads * 1000.0 / idleMs,
                 reads != 0 ? idleMs / reads : 0.0);
+    measurePause(controller, window);
     std::fflush(stdout);
 
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(100, 0), 0);

@@ -22,6 +22,10 @@ class Win32PollingHost final : public PollingHost {
     // left signalled for good (a manual-reset one of the same name) is
     // reset, and a wait that fails is made up by sleeping.
     void waitForTrigger(uint32_t timeoutMs) override {
+        if (lowered_) {
+            SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
+            lowered_ = false;
+        }
         const DWORD result = WaitForSingleObject(trigger_, timeoutMs);
         if (result == WAIT_OBJECT_0) {
             ResetEvent(trigger_);
@@ -40,8 +44,19 @@ class Win32PollingHost final : public PollingHost {
         }
     }
 
+    // Paused, the thread has no timing to keep: it waits at normal
+    // priority, and a message for its windows wakes it at once.
+    void waitWhilePaused(uint32_t timeoutMs) override {
+        if (!lowered_) {
+            SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
+            lowered_ = true;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT);
+    }
+
   private:
     HANDLE trigger_;
+    bool lowered_ = false;
 };
 
 }  // namespace
@@ -57,7 +72,7 @@ DWORD WINAPI PollingThread(LPVOID parameter) {
     SharedState& state = *start.state;
     Win32Platform system;
     HeldInputTracker tracker(system, state.engine.heldInput);
-    StoppablePlatform platform(system, tracker, state.runFlag);
+    StoppablePlatform platform(system, tracker, state.runFlag, state.engine.pauseRequests);
     SyntheticInput input(platform, state.engine, state.devices);
     Win32EngineWindows windows(state);
     ActionExecution executor(

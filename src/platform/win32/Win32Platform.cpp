@@ -6,7 +6,7 @@
 
 namespace tarvik {
 
-void Win32Platform::injectKeyboard(const KeyboardRecord& record) {
+bool Win32Platform::injectKeyboard(const KeyboardRecord& record) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     // Both codes always go in: Windows ignores the virtual-key code of a
@@ -20,11 +20,11 @@ void Win32Platform::injectKeyboard(const KeyboardRecord& record) {
     input.ki.dwFlags =
         record.flags & (KEYEVENTF_KEYUP | KEYEVENTF_EXTENDEDKEY | KEYEVENTF_SCANCODE);
     input.ki.time = 0;
-    input.ki.dwExtraInfo = 0;
-    SendInput(1, &input, sizeof(INPUT));
+    input.ki.dwExtraInfo = kInjectedInputMark;
+    return SendInput(1, &input, sizeof(INPUT)) == 1;
 }
 
-void Win32Platform::injectMouse(const MouseRecord& record) {
+bool Win32Platform::injectMouse(const MouseRecord& record) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = record.dx;
@@ -36,8 +36,8 @@ void Win32Platform::injectMouse(const MouseRecord& record) {
         (MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP | MOUSEEVENTF_RIGHTDOWN |
          MOUSEEVENTF_RIGHTUP | MOUSEEVENTF_MIDDLEDOWN | MOUSEEVENTF_MIDDLEUP | MOUSEEVENTF_WHEEL);
     input.mi.time = 0;
-    input.mi.dwExtraInfo = 0;
-    SendInput(1, &input, sizeof(INPUT));
+    input.mi.dwExtraInfo = kInjectedInputMark;
+    return SendInput(1, &input, sizeof(INPUT)) == 1;
 }
 
 void Win32Platform::sleepMs(uint32_t milliseconds) {
@@ -72,6 +72,10 @@ uint32_t Win32Platform::doubleClickTime() {
 
 uint32_t Win32Platform::mapVirtualKeyToScanCode(uint32_t virtualKey) {
     return MapVirtualKeyA(virtualKey, 0);
+}
+
+uint32_t Win32Platform::mapVirtualKeyToExtendedScanCode(uint32_t virtualKey) {
+    return MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC_EX);
 }
 
 uint32_t Win32Platform::mapScanCodeToVirtualKey(uint32_t scanCode) {

@@ -7,6 +7,7 @@
 
 #include "engine/win32/MappingPause.h"
 #include "platform/ForwardingPlatform.h"
+#include "shell/ForegroundSettling.h"
 #include "shell/ProgramFollowing.h"
 #include "shell/win32/TrayIcon.h"
 
@@ -14,26 +15,39 @@ namespace tarvik {
 
 namespace {
 
+// Its own id on the tray's window, with a procedure of its own, so the
+// tray's handler never sees it.
+constexpr UINT_PTR kSettleTimer = 25;
+
 // The foreground hook hands over no context: one follower per process.
 ProgramFollowerSetup setUp{};
+ForegroundSettling settling;
+DWORD lastEventTime = 0;
 FollowingState following;
 uint32_t handChoicesSeen = 0;
 bool loading = false;
 bool followAgain = false;
 const char* tipNote = "";
 
-// Tells whether a load reported a failure: a failing load shows its message
-// and falls back to defaults, and that is all it leaves to see.
-class MessageCounter final : public ForwardingPlatform {
+// Keeps a load's message instead of showing it: following never opens a
+// modal box, which behind a game would sit unseen with the mapping stopped.
+// Only the file changing between the check and the load gets here.
+class BalloonMessages final : public ForwardingPlatform {
   public:
     using ForwardingPlatform::ForwardingPlatform;
-    MessageBoxAnswer messageBox(const char* text, const char* caption,
-                                MessageBoxKind kind) override {
-        ++count;
-        return ForwardingPlatform::messageBox(text, caption, kind);
+    MessageBoxAnswer messageBox(const char* text, const char*, MessageBoxKind) override {
+        if (count++ == 0) lstrcpynA(first, text, sizeof first);
+        return MessageBoxAnswer::kOk;
     }
     int count = 0;
+    char first[128] = {};
 };
+
+void showLoadProblem(const char* file, const char* reason) {
+    char text[256];
+    loadProblemText(file, reason, text);
+    showTrayBalloon(setUp.controllerWindow, kTrayIconId, "Tarvik", text);
+}
 
 // The note goes last and wins over the end of a long name: it says why
 // nothing maps.
@@ -47,24 +61,36 @@ void showTip() {
     setTrayIconTip(setUp.controllerWindow, kTrayIconId, tip);
 }
 
-// The program of a window, or false when it cannot be asked (a protected
-// process); such a program has no configuration.
-bool imagePathOf(HWND window, char (&path)[kMaxPathLength]) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (process == nullptr) return false;
-    DWORD size = sizeof path;
-    const bool found = QueryFullProcessImageNameA(process, 0, path, &size) != FALSE;
-    CloseHandle(process);
-    return found;
-}
+class Win32ForegroundSource final : public ForegroundSource {
+  public:
+    WindowHandle foregroundWindow() override {
+        return reinterpret_cast<WindowHandle>(GetForegroundWindow());
+    }
+    void className(WindowHandle window, char (&name)[256]) override {
+        if (GetClassNameA(hwnd(window), name, sizeof name) == 0) name[0] = '\0';
+    }
+    bool imagePath(WindowHandle window, char (&path)[kMaxPathLength]) override {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(hwnd(window), &processId);
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+        if (process == nullptr) return false;
+        DWORD size = sizeof path;
+        const bool found = QueryFullProcessImageNameA(process, 0, path, &size) != FALSE;
+        CloseHandle(process);
+        return found;
+    }
+    bool ownProcess(WindowHandle window) override {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(hwnd(window), &processId);
+        return processId == GetCurrentProcessId();
+    }
+    WindowHandle childOfClass(WindowHandle window, const char* name) override {
+        return reinterpret_cast<WindowHandle>(FindWindowExA(hwnd(window), nullptr, name, nullptr));
+    }
 
-bool ownWindow(HWND window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    return processId == GetCurrentProcessId();
-}
+  private:
+    static HWND hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+};
 
 void noticeHandChoice() {
     const HandChoice& choice = setUp.state->handChoice;
@@ -77,17 +103,24 @@ void loadFollowed(const char (&file)[kMaxPathLength], DWORD eventTime) {
     LARGE_INTEGER frequency, begin, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&begin);
-    MessageCounter counter(setUp.files->platform);
     ConfigFileContext files{*setUp.files};
-    ConfigFileContext counted{files.config,       files.functionKeys, files.fileList,
-                              files.headerBuffer, files.devices,      counter,
-                              files.fileSystem};
+    // A file deleted, renamed or damaged since the list was made: what is in
+    // use keeps mapping, and the file is passed over from now on.
+    if (const char* problem = configFileProblem(files.fileSystem, file, files.headerBuffer)) {
+        passOver(following, file);
+        showLoadProblem(file, problem);
+        return;
+    }
+    BalloonMessages messages(files.platform);
+    ConfigFileContext quiet{files.config,  files.functionKeys, files.fileList,  files.headerBuffer,
+                            files.devices, messages,           files.fileSystem};
     {
         // The same path as a load from the tray menu, without its program.
         MappingPause pause(setUp.state->engine, setUp.state->runFlag);
-        loadConfiguration(counted, file);
+        loadConfiguration(quiet, file);
     }
-    followedTo(following, file, counter.count != 0);
+    followedTo(following, file, messages.count != 0);
+    if (messages.count != 0) showLoadProblem(file, messages.first);
     showTip();
     QueryPerformanceCounter(&end);
     // For whoever measures it (a debugger, or Wine's +debugstr channel).
@@ -105,29 +138,42 @@ void loadFollowed(const char (&file)[kMaxPathLength], DWORD eventTime) {
 void follow(HWND foreground, DWORD eventTime) {
     if (!following.on || setUp.state == nullptr) return;
     if (setUp.state->configWindow.load() != kNoWindow) return;
-    if (foreground == nullptr || ownWindow(foreground)) return;
     if (loading) {
-        // A message box of a failing load lets events in; the newest
-        // foreground counts once that load is over.
+        // Waiting for the pause hands out sent messages, which may bring
+        // events in; the newest foreground counts once that load is over.
         followAgain = true;
         return;
     }
+    Win32ForegroundSource source;
     noticeHandChoice();
     loading = true;
     for (;;) {
         followAgain = false;
-        char image[kMaxPathLength] = {};
-        const bool known = imagePathOf(foreground, image);
+        char image[kMaxPathLength];
+        const InFront inFront =
+            programInFront(source, reinterpret_cast<WindowHandle>(foreground), image);
         char file[kMaxPathLength];
-        if (fileToFollow(following, setUp.state->cfgFiles, known ? image : nullptr, file)) {
+        if (inFront != InFront::kNoChange &&
+            fileToFollow(following, setUp.state->cfgFiles,
+                         inFront == InFront::kProgram ? image : nullptr, file)) {
             loadFollowed(file, eventTime);
         }
         if (!followAgain) break;
         foreground = GetForegroundWindow();
         eventTime = GetTickCount();
-        if (foreground == nullptr || ownWindow(foreground)) break;
     }
     loading = false;
+}
+
+void CALLBACK foregroundSettleTick(HWND window, UINT, UINT_PTR id, DWORD) {
+    KillTimer(window, id);
+    const DWORD now = GetTickCount();
+    if (foregroundSettled(settling, now)) {
+        follow(GetForegroundWindow(), lastEventTime);
+    } else if (settling.waiting) {
+        // The timer came early by the clock's tick: wait out the rest.
+        SetTimer(window, id, settleRemainingMs(settling, now) + 1, foregroundSettleTick);
+    }
 }
 
 }  // namespace
@@ -143,8 +189,12 @@ void endProgramFollowing() {
     following.on = false;
 }
 
-void followForeground(HWND foreground, DWORD eventTime) {
-    follow(foreground, eventTime);
+void followForeground(HWND, DWORD eventTime) {
+    if (!following.on || setUp.state == nullptr) return;
+    lastEventTime = eventTime;
+    foregroundChanged(settling, GetTickCount());
+    // Setting the timer again starts its time afresh.
+    SetTimer(setUp.controllerWindow, kSettleTimer, kForegroundSettleMs, foregroundSettleTick);
 }
 
 bool followingPrograms() {
@@ -176,6 +226,10 @@ void followPrograms(bool on) {
 
 void setTrayTipNote(const char* note) {
     tipNote = note;
+    if (setUp.state != nullptr) showTip();
+}
+
+void showTrayTipAgain() {
     if (setUp.state != nullptr) showTip();
 }
 

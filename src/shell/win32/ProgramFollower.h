@@ -23,7 +23,8 @@ void setUpProgramFollowing(const ProgramFollowerSetup& setup, const char* startF
 void endProgramFollowing();
 
 // A new window in front, from the shell's foreground hook; nothing while
-// following is off.
+// following is off. The window that counts is the one in front once the
+// foreground has settled, not necessarily this one.
 void followForeground(HWND foreground, DWORD eventTime);
 
 bool followingPrograms();
@@ -34,6 +35,9 @@ void followPrograms(bool on);
 // What the tray adds to the tip after the record's name (the pause), or "".
 // The tip is shown again at once.
 void setTrayTipNote(const char* note);
+
+// Shows the tip again (the icon was added anew).
+void showTrayTipAgain();
 
 // A configuration loaded by hand from the tray menu.
 void configurationChosenByHand(const char* file);

@@ -11,6 +11,7 @@
 #include "shell/TrayMenu.h"
 #include "shell/VersionString.h"
 #include "shell/win32/ProgramFollower.h"
+#include "shell/win32/SessionWatch.h"
 #include "shell/win32/TrayIcon.h"
 
 namespace tarvik {
@@ -191,6 +192,30 @@ void takeDeviceChange(const TrayControllerContext& tray, HWND window) {
     if (configWindow != nullptr) showDevicesAgain(*tray.configWindow, previousMouseSlot);
 }
 
+// Explorer restarted (a crash, an update) has forgotten every icon and says
+// so to every top-level window with this message; without the icon there
+// is no way to the menu, nor to uncheck "Pause mapping".
+UINT taskbarCreatedMessage() {
+    static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    return taskbarCreated;
+}
+
+// Run as administrator (for an elevated game), Tarvik would never hear it
+// from Explorer, which is not: the system keeps messages of a lower
+// integrity level out unless they are let in.
+void letTaskbarCreatedIn(HWND window) {
+    if (taskbarCreatedMessage() != 0) {
+        ChangeWindowMessageFilterEx(window, taskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
+    }
+}
+
+bool iconAddedAgain(const TrayControllerContext& tray, HWND window, UINT message) {
+    if (message != taskbarCreatedMessage() || message == 0) return false;
+    addProgramTrayIcon(window, tray.shell->instance, VersionString);
+    showTrayTipAgain();
+    return true;
+}
+
 void trayIconMessage(const TrayControllerContext& tray, HWND window, WPARAM id,
                      LPARAM mouseMessage) {
     if (id != kTrayIconId) return;
@@ -212,14 +237,15 @@ LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LP
     const TrayControllerContext* tray =
         windowStateOf<TrayControllerContext>(window, message, lParam);
     if (tray == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (iconAddedAgain(*tray, window, message)) return 0;
     switch (message) {
         case WM_CREATE:
             SetTimer(window, kFollowTimer, kFollowPeriodMs, nullptr);
-            // Locking and switching users arrive as WM_WTSSESSION_CHANGE.
-            WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
+            watchSessionAndPower(window);
+            letTaskbarCreatedIn(window);
             break;
         case WM_DESTROY:
-            WTSUnRegisterSessionNotification(window);
+            endSessionAndPowerWatch(window);
             PostQuitMessage(0);
             break;
         case WM_TIMER:

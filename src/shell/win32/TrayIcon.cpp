@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "shell/IconId.h"
+
 namespace tarvik {
 
 namespace {
@@ -59,6 +61,15 @@ bool showTrayBalloon(HWND window, UINT id, const char* title, const char* text) 
 bool deleteTrayIcon(HWND window, UINT id) {
     NOTIFYICONDATAA data = iconData(window, id);
     return Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;
+}
+
+bool addProgramTrayIcon(HWND window, HINSTANCE instance, const char* tip) {
+    HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(ID_TARVIK_ICON),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    const bool added = addTrayIcon(window, kTrayMessage, kTrayIconId, icon, tip);
+    if (icon != nullptr) DestroyIcon(icon);
+    return added;
 }
 
 }  // namespace tarvik

@@ -21,4 +21,8 @@ bool showTrayBalloon(HWND window, UINT id, const char* title, const char* text);
 
 bool deleteTrayIcon(HWND window, UINT id);
 
+// Tarvik's own icon (kTrayIconId, kTrayMessage) from the program's
+// resources, at the small icon size, with `tip`.
+bool addProgramTrayIcon(HWND window, HINSTANCE instance, const char* tip);
+
 }  // namespace tarvik

@@ -119,13 +119,7 @@ void askRunningInstanceToQuit() {
 }
 
 bool installTrayIcon() {
-    HICON icon = static_cast<HICON>(LoadImageA(shell.instance, MAKEINTRESOURCEA(ID_TARVIK_ICON),
-                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
-    const bool added =
-        addTrayIcon(shell.controllerWindow, kTrayMessage, kTrayIconId, icon, VersionString);
-    if (icon != nullptr) DestroyIcon(icon);
-    return added;
+    return addProgramTrayIcon(shell.controllerWindow, shell.instance, VersionString);
 }
 
 int run(HINSTANCE instance, const char* commandLine) {

@@ -1,5 +1,6 @@
 #include "ui/config/KeyRecording.h"
 
+#include "config/ExtendedKeys.h"
 #include "platform/Platform.h"
 
 namespace tarvik {
@@ -10,6 +11,7 @@ constexpr uint32_t kVkTab = 9;
 constexpr uint32_t kVkShift = 16;
 constexpr uint32_t kVkControl = 17;
 constexpr uint32_t kExtendedKeyBit = 1u << 24;
+constexpr uint32_t kExtendedPrefix = 0xE0;
 
 uint16_t modifierBits(const KeyboardSnapshot& keyboard) {
     if (!keyboard.readable) return 0;
@@ -95,8 +97,16 @@ FollowUp appendKeyFromList(Configuration& config, const SelectionState& selectio
     entry->keyText[n] = kNoCharacterPlaceholder;
     entry->keyText[n + 1] = '\0';
     entry->sendKeys = 1;
-    storeKey(*entry, keyWord,
-             static_cast<uint16_t>(platform.mapVirtualKeyToScanCode(virtualKey) & 0xFFFF));
+    // The list knows no pad: a cursor or editing key is the one with the
+    // extended prefix, else a game reading scan codes would see the numeric
+    // pad's key, and the right CTRL and ALT the left ones. Not every system
+    // reports the prefix (Wine does not), so the key itself says so too.
+    const uint32_t scan = platform.mapVirtualKeyToExtendedScanCode(virtualKey);
+    uint16_t scanWord = static_cast<uint16_t>(scan & ScanWord::kScanCodeMask);
+    if (((scan >> 8) & 0xFF) == kExtendedPrefix || extendedInKeyList(virtualKey)) {
+        scanWord |= ScanWord::kExtended;
+    }
+    storeKey(*entry, keyWord, scanWord);
     return FollowUp::paint();
 }
 

@@ -116,8 +116,9 @@ class ProgramFollowing : public RunningProgram {
         writeConfig("b.cfg", *b);
     }
 
-    // Time for the foreground event to arrive and the file to load.
-    void settle() { pumpFor(300); }
+    // Time for the foreground event to arrive, the foreground to settle and
+    // the file to load.
+    void settle() { pumpFor(600); }
 };
 
 TEST_F(ProgramFollowing, TheProgramInFrontChoosesTheConfiguration) {
@@ -171,6 +172,26 @@ TEST_F(ProgramFollowing, TheProgramInFrontChoosesTheConfiguration) {
     setButton(0, 2, false);
     pumpFor(100);
     EXPECT_EQ(GetAsyncKeyState('H') & 0x8000, 0);
+    exitThroughTray(tarvik, window);
+}
+
+// a.cfg is deleted after start-up: following program a keeps the start
+// configuration mapping, and no message box waits anywhere.
+TEST_F(ProgramFollowing, AVanishedFileLeavesTheConfigurationInUseAndShowsNoBox) {
+    writeConfigs();
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik, "FOLLOW");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(DeleteFileA(scratch.file("a.cfg").c_str()));
+    FollowedProgram a('a', scratch.file("a.txt"));
+    ASSERT_NE(a.window(), nullptr);
+    const bool raiseEvent = !foregroundChangesAreReported(a);
+    ASSERT_TRUE(a.bringToFront(raiseEvent)) << describeForeground();
+    settle();
+    EXPECT_EQ(messageBoxOf(tarvik.id()), nullptr);
+    click(0, 0);
+    ASSERT_TRUE(a.waitForKeys(2));
+    EXPECT_EQ(a.keys(), (Keys{"+D", "-D"}));
     exitThroughTray(tarvik, window);
 }
 

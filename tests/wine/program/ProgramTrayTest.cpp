@@ -41,6 +41,24 @@ TEST_F(ProgramTray, IconLivesFromStartToExit) {
     EXPECT_FALSE(trayIconExists(window));
 }
 
+// Explorer restarted has forgotten the icon; it says so with the
+// "TaskbarCreated" message to every top-level window.
+TEST_F(ProgramTray, IconComesBackWhenTheTaskbarIsCreatedAgain) {
+    writeConfig("tarvik7.cfg", *typing("d"));
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = 10001;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
+    ASSERT_FALSE(trayIconExists(window));
+    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(trayIconExists(window));
+    exitThroughTray(tarvik, window);
+}
+
 TEST_F(ProgramTray, LoadingAListedFileHonoursItsAutostart) {
     writeConfig("tarvik7.cfg", *typing("d"));
     auto manual = typing("m");

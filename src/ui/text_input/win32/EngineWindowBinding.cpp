@@ -10,7 +10,7 @@ LRESULT engineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
                          EngineWindowHandler handler) {
     SharedState* state = windowStateOf<SharedState>(window, message, lParam);
     LRESULT result = 0;
-    if (handleWithoutActivation(window, message, wParam, lParam, result)) return result;
+    if (handleWithoutActivation(window, message, wParam, lParam, state, result)) return result;
     if (state != nullptr) handler(window, message, lParam, *state);
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -1,5 +1,7 @@
 #include "ui/text_input/win32/NoActivation.h"
 
+#include "platform/win32/Win32Platform.h"
+
 namespace tarvik {
 
 namespace {
@@ -24,7 +26,12 @@ bool primaryButtonDown() {
 // Follows the cursor from `grab` until the button is let go. It holds up
 // the thread that owns the window, the polling thread, only as long as the
 // button is held; other messages are dispatched meanwhile.
-void dragWithoutActivation(HWND window, POINT grab) {
+bool threadAskedToHold(const SharedState* state) {
+    return state != nullptr &&
+           (state->runFlag.load() == 0 || state->engine.pauseRequests.load() > 0);
+}
+
+void dragWithoutActivation(HWND window, POINT grab, const SharedState* state) {
     RECT frame{};
     GetWindowRect(window, &frame);
     auto follow = [&](POINT cursor) {
@@ -32,7 +39,7 @@ void dragWithoutActivation(HWND window, POINT grab) {
                      0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     };
     SetCapture(window);
-    while (GetCapture() == window) {
+    while (GetCapture() == window && !threadAskedToHold(state)) {
         MSG message;
         if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (!primaryButtonDown()) break;
@@ -60,17 +67,18 @@ void dragWithoutActivation(HWND window, POINT grab) {
 }  // namespace
 
 bool handleWithoutActivation(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                             LRESULT& result) {
+                             const SharedState* state, LRESULT& result) {
     result = 0;
     switch (message) {
         case WM_MOUSEACTIVATE:
             result = MA_NOACTIVATE;
             return true;
         case WM_NCLBUTTONDOWN:
-            if (wParam == HTCAPTION) {
+            if (wParam == HTCAPTION &&
+                static_cast<uintptr_t>(GetMessageExtraInfo()) != kInjectedInputMark) {
                 const POINT grab{static_cast<short>(LOWORD(lParam)),
                                  static_cast<short>(HIWORD(lParam))};
-                dragWithoutActivation(window, grab);
+                dragWithoutActivation(window, grab, state);
             }
             return true;
         // The default handling of these maximises, sizes or opens the

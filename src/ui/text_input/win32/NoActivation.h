@@ -6,13 +6,18 @@
 
 #include <windows.h>
 
+#include "engine/SharedState.h"
+
 namespace tarvik {
 
 // Handles the messages by which a click would activate `window`; true when
 // it did, with the procedure's answer in `result`. Clicks on the frame
-// outside the caption do nothing (the window is not resized).
+// outside the caption do nothing (the window is not resized). A drag holds
+// up the polling thread, which owns the window: it ends when `state` (if
+// any) asks the thread to stop or pause, and Tarvik's own injected clicks
+// start none, for only that thread could let go of them.
 bool handleWithoutActivation(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                             LRESULT& result);
+                             const SharedState* state, LRESULT& result);
 
 // Lets clicks on `child` fall through to its parent: a push button gives
 // itself the focus when clicked, which activates its parent.
