@@ -173,6 +173,8 @@ int run(HINSTANCE instance, const char* commandLine) {
     state.devices.deviceCount = 0;
     state.devices.lastDeviceIndex = 0;
     directInput.xinput.off = options.noXInput ? 1 : 0;
+    // The order of the pads is remembered beside the configurations.
+    directInput.orderFiles = &fileSystem;
     if (initDevices(state.devices, directInput, shell.controllerWindow,
                     state.selection.currentBlock) != DI_OK) {
         MessageBoxA(nullptr, "Error Initializing DirectInput", VersionString, MB_OK | MB_ICONERROR);
