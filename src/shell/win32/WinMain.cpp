@@ -180,11 +180,13 @@ int run(HINSTANCE instance, const char* commandLine) {
         MessageBoxA(nullptr, "Error Initializing DirectInput", VersionString, MB_OK | MB_ICONERROR);
         return 0;
     }
-    // With WAIT the mouse is the only device until controllers arrive.
+    // With WAIT the mouse is the only device until controllers arrive, and
+    // its page is the one the configuration window opens on.
     if (state.devices.deviceCount == 0 && !options.wait) {
         showError("no game-device installed");
         return 0;
     }
+    if (state.devices.deviceCount == 0) state.selection.currentBlock = state.devices.mouseSlot();
 
     loadDefaults(files);
     if (options.oneOnly && state.devices.deviceCount > 1) {
