@@ -20,6 +20,7 @@ bool parseLine(const char* line, size_t length, int& place, PadIdentity& pad) {
     const char* end = line + length;
     const char* tab = static_cast<const char*>(std::memchr(path, '\t', end - path));
     if (tab == nullptr || tab == path || tab - path >= kPadKeyChars) return false;
+    if (std::memchr(path, '\0', tab - path) != nullptr) return false;
     std::memcpy(pad.key, path, tab - path);
     pad.key[tab - path] = '\0';
     pad.product = 0;
