@@ -17,7 +17,8 @@ constexpr UINT_PTR kDeviceChangeTimer = 1;
 constexpr UINT kDeviceChangeSettleMs = 300;
 // A pad that XInput has not seated yet, or whose set-up failed in the
 // first moment, would otherwise wait for a change that may never come.
-constexpr UINT_PTR kSecondLookTimer = 2;
+// Apart from the ids the controller window's other timers use.
+constexpr UINT_PTR kSecondLookTimer = 0x5EC0;
 constexpr UINT kSecondLookMs = 2000;
 
 // The HID device interface class; MinGW declares it without a definition.
