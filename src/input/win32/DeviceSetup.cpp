@@ -153,8 +153,9 @@ HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND win
     static DeviceListing listing;
     result = listControllers(directInput.directInput, listing);
     if (FAILED(result)) return reportFailure("EnumDevices", result);
-    if (directInput.orderFiles != nullptr)
+    if (directInput.orderFiles != nullptr) {
         readPadOrder(*directInput.orderFiles, directInput.padOrder);
+    }
     takeListedControllers(table, directInput, listing);
     releaseListing(listing);
 
