@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-20}"
 shift || true
 # One name per target, as tools/fuzz/CMakeLists.txt builds them.
-all_targets=(config_load_fuzzer command_line_fuzzer key_recording_fuzzer config_text_fuzzer)
+all_targets=(config_load_fuzzer command_line_fuzzer key_recording_fuzzer config_text_fuzzer pad_order_fuzzer)
 if [ $# -gt 0 ]; then targets=("$@"); else targets=("${all_targets[@]}"); fi
 build=build/fuzz
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Measures the running program under Wine with the virtual controller (not a
 # test: nothing here passes or fails): device-to-injection latency (p50/p99
-# over the presses, default 300), idle CPU over 10 s, and the time from start
-# to the tray icon, and the time a pause takes to hold in the middle of a
-# long sequence.
+# over the presses, default 300), idle CPU over 10 s, the time from start
+# to the tray icon, the time a pause takes to hold in the middle of a long
+# sequence, and the main thread's time of a look after a device change that
+# concerns no pad (as Tarvik reports it in its debug output).
 #
 #     bash scripts/measure.sh [presses]
 set -euo pipefail

@@ -22,9 +22,9 @@ void showError(Platform& platform, const char* text) {
 }
 
 // The shortest form that holds every block in use: both blocks of each
-// joystick and, after them, the mouse's block 2 * deviceCount.
+// joystick and, after them, the mouse's block.
 size_t storedLength(const DeviceTable& devices) {
-    const int lastBlock = 2 * devices.deviceCount;
+    const int lastBlock = devices.mouseSlot();
     if (lastBlock < 4) return kShortFileLength;
     if (lastBlock < 8) return kLongFileLength;
     return sizeof(Configuration);

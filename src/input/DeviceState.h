@@ -47,14 +47,16 @@ constexpr uint32_t forAxis(int axis) {
 }  // namespace CapabilityFlags
 
 // The device tables the engine reads: one row per slot. Joystick d owns
-// slots 2d and 2d + 1; the mouse owns slot 2 * deviceCount.
+// slots 2d and 2d + 1; the mouse owns slot 2 * deviceCount, and slot 2
+// while no joystick is there (started to wait for one), so that it never
+// fires the first pad's block and the first pad's arrival moves nothing.
 struct DeviceTable {
     DeviceState states[kDeviceSlots];
     uint32_t capabilityFlags[kDeviceSlots];
     int32_t deviceCount;
     int32_t lastDeviceIndex;
 
-    int mouseSlot() const { return 2 * deviceCount; }
+    int mouseSlot() const { return deviceCount > 0 ? 2 * deviceCount : 2; }
 };
 
 // Reads devices into the table. The DirectInput layer implements it; tests

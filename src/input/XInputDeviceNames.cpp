@@ -1,7 +1,5 @@
 #include "input/XInputDeviceNames.h"
 
-#include <cstdio>
-
 namespace tarvik {
 
 namespace {
@@ -26,13 +24,13 @@ bool contains(const char* text, const char* part) {
 
 }  // namespace
 
-bool nameShowsXInputPad(const char* name, uint16_t vendor, uint16_t product) {
-    if (name == nullptr || !contains(name, "IG_")) return false;
-    char vid[16];
-    char pid[16];
-    std::snprintf(vid, sizeof vid, "VID_%04X", vendor);
-    std::snprintf(pid, sizeof pid, "PID_%04X", product);
-    return contains(name, vid) && contains(name, pid);
+bool pathMarksXInputPad(const char* path) {
+    return path != nullptr && contains(path, "IG_");
+}
+
+bool rawDeviceIsXInputPad(const char* name, uint32_t rawVendor, uint32_t rawProduct,
+                          uint16_t vendor, uint16_t product) {
+    return pathMarksXInputPad(name) && rawVendor == vendor && rawProduct == product;
 }
 
 }  // namespace tarvik

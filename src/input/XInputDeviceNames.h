@@ -1,8 +1,9 @@
 #pragma once
 // The platform's rule for telling that a DirectInput controller is a pad
-// that XInput serves: a device name (its HID path, or a raw-input device
-// name) that contains "IG_" and carries the controller's vendor and
-// product id.
+// that XInput serves: its own HID path contains "IG_", or a raw-input
+// device with "IG_" in its name has the controller's vendor and product
+// id. The ids are compared as numbers: a classic-Bluetooth path spells
+// them "VID&0002045e_PID&02e0", not "VID_045E".
 
 #include <cstdint>
 
@@ -17,8 +18,12 @@ constexpr uint16_t productOfProduct(uint32_t productData1) {
     return static_cast<uint16_t>(productData1 >> 16);
 }
 
-// True when `name` contains "IG_", "VID_vvvv" and "PID_pppp" (hex digits,
-// any case) for the given ids.
-bool nameShowsXInputPad(const char* name, uint16_t vendor, uint16_t product);
+// True when a controller's own device path marks it as XInput's.
+bool pathMarksXInputPad(const char* path);
+
+// True when a raw-input device named `name`, whose device information
+// gives `rawVendor` and `rawProduct`, is XInput's pad of the given ids.
+bool rawDeviceIsXInputPad(const char* name, uint32_t rawVendor, uint32_t rawProduct,
+                          uint16_t vendor, uint16_t product);
 
 }  // namespace tarvik

@@ -104,7 +104,7 @@ TEST(ControlTables, DeviceRowFollowsTheJoystickCount) {
     EXPECT_EQ(deviceRadioCount(0), 1);
     const ChildControl onlyMouse = deviceRadio(0, 0);
     EXPECT_STREQ(onlyMouse.caption, "Mouse");
-    EXPECT_EQ(onlyMouse.id, 1000);
+    EXPECT_EQ(onlyMouse.id, 1002);  // the block the mouse maps from while waiting
     expectPlace(onlyMouse, 200, 5, 100, 25);
 
     EXPECT_EQ(deviceRadioCount(2), 5);

@@ -146,13 +146,18 @@ TEST(XInputSlots, NewPadsFollowTheTakenJoysticksUpToSixAndGoneOnesKeepTheirPlace
     EXPECT_EQ(xinputJoystickOfUser(slots, 0), -1);
 }
 
-TEST(XInputDeviceNames, IgAndTheControllersIdsMarkAnXInputPad) {
-    const char* rawInput = "\\\\?\\HID#VID_045E&PID_028E&IG_00#3&2ed0f1a7&0&0000#{4d1e55b2}";
-    EXPECT_TRUE(nameShowsXInputPad(rawInput, 0x045E, 0x028E));
-    EXPECT_TRUE(nameShowsXInputPad("\\\\?\\hid#vid_045e&pid_028e&ig_01#x", 0x045E, 0x028E));
-    EXPECT_FALSE(nameShowsXInputPad(rawInput, 0x045E, 0x02EA));  // another product
-    EXPECT_FALSE(nameShowsXInputPad("\\\\?\\HID#VID_045E&PID_028E#x", 0x045E, 0x028E));
-    EXPECT_FALSE(nameShowsXInputPad(nullptr, 0x045E, 0x028E));
+TEST(XInputDeviceNames, IgMarksAPathAndRawDevicesAreMatchedByTheirIds) {
+    const char* usb = "\\\\?\\HID#VID_045E&PID_028E&IG_00#3&2ed0f1a7&0&0000#{4d1e55b2}";
+    const char* bluetooth =
+        "\\\\?\\hid#{00001124-0000-1000-8000-00805f9b34fb}_vid&0002045e_pid&02e0&ig_00#8&1";
+    EXPECT_TRUE(pathMarksXInputPad(usb));
+    EXPECT_TRUE(pathMarksXInputPad(bluetooth));
+    EXPECT_FALSE(pathMarksXInputPad("\\\\?\\HID#VID_045E&PID_028E#x"));
+    EXPECT_FALSE(pathMarksXInputPad(nullptr));
+    EXPECT_TRUE(rawDeviceIsXInputPad(bluetooth, 0x045E, 0x02E0, 0x045E, 0x02E0));
+    EXPECT_FALSE(rawDeviceIsXInputPad(bluetooth, 0x045E, 0x02E0, 0x045E, 0x02EA));
+    EXPECT_FALSE(
+        rawDeviceIsXInputPad("\\\\?\\HID#VID_045E&PID_02E0#x", 0x045E, 0x02E0, 0x045E, 0x02E0));
     EXPECT_EQ(vendorOfProduct(0x028E045Eu), 0x045E);
     EXPECT_EQ(productOfProduct(0x028E045Eu), 0x028E);
 }

@@ -18,7 +18,11 @@
 //   - idle CPU: the process's user and kernel time over 10 s of mapping with
 //     nothing pressed, as a share of one core (under Wine the script reads
 //     it from /proc as well: Wine's own figure leaves out part of it), and
-//     the passes per second.
+//     the passes per second;
+//   - device change concerning no pad: the main thread's time of each look
+//     after a device-change broadcast that changed nothing, as Tarvik itself
+//     reports it through OutputDebugString (read here as a debug-output
+//     monitor does), and whether it stopped the mapping.
 
 #include <windows.h>
 #include <shellapi.h>
@@ -26,6 +30,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -152,6 +157,82 @@ std::string binDirectory() {
     return directory.substr(0, directory.find_last_of("\\/"));
 }
 
+// Tarvik's debug output, read through the shared buffer that the system
+// fills for a monitor when no debugger is attached.
+struct DebugOutput {
+    HANDLE bufferReady = nullptr;
+    HANDLE dataReady = nullptr;
+    HANDLE mapping = nullptr;
+    const char* view = nullptr;
+    CRITICAL_SECTION lock;
+    std::vector<std::string> lines;
+    DWORD process = 0;
+
+    bool open() {
+        InitializeCriticalSection(&lock);
+        bufferReady = CreateEventA(nullptr, FALSE, FALSE, "DBWIN_BUFFER_READY");
+        dataReady = CreateEventA(nullptr, FALSE, FALSE, "DBWIN_DATA_READY");
+        mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096,
+                                     "DBWIN_BUFFER");
+        if (bufferReady == nullptr || dataReady == nullptr || mapping == nullptr) return false;
+        view = static_cast<const char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 4096));
+        if (view == nullptr) return false;
+        CreateThread(nullptr, 0, &DebugOutput::read, this, 0, nullptr);
+        return true;
+    }
+    static DWORD WINAPI read(void* self) {
+        auto& out = *static_cast<DebugOutput*>(self);
+        for (;;) {
+            SetEvent(out.bufferReady);
+            if (WaitForSingleObject(out.dataReady, INFINITE) != WAIT_OBJECT_0) return 0;
+            DWORD from = 0;
+            std::memcpy(&from, out.view, sizeof from);
+            std::string text(out.view + sizeof from, strnlen(out.view + sizeof from, 4092));
+            EnterCriticalSection(&out.lock);
+            if (from == out.process) out.lines.push_back(text);
+            LeaveCriticalSection(&out.lock);
+        }
+    }
+    std::vector<std::string> take() {
+        EnterCriticalSection(&lock);
+        std::vector<std::string> taken;
+        taken.swap(lines);
+        LeaveCriticalSection(&lock);
+        return taken;
+    }
+};
+
+DebugOutput debugOutput;
+
+// Device-change broadcasts that concern no pad; each brings two looks.
+void measureDeviceChanges(vc::VirtualControllerClient& controller, int changes) {
+    debugOutput.take();
+    for (int i = 0; i < changes; ++i) {
+        const uint32_t before = controller.block().directInput.enumDevices;
+        vc::VirtualControllerClient::announceDeviceChange();
+        waitFor([&] { return controller.block().directInput.enumDevices >= before + 2; }, 5000, 10);
+        waitFor([] { return false; }, 100);
+    }
+    std::vector<double> costs;
+    int paused = 0;
+    for (const std::string& line : debugOutput.take()) {
+        const size_t at = line.find(" ms on the main thread");
+        if (at == std::string::npos) continue;
+        const size_t from = line.find_last_of(' ', at - 1);
+        costs.push_back(std::atof(line.substr(from + 1, at - from - 1).c_str()));
+        if (line.find("not paused") == std::string::npos) ++paused;
+    }
+    if (costs.empty()) {
+        std::printf("device change concerning no pad: no look reported (debug output unread)\n");
+        return;
+    }
+    std::printf(
+        "device change concerning no pad: %zu looks, main thread p50 %.2f ms, max %.2f ms; "
+        "mapping stopped %d times\n",
+        costs.size(), percentile(costs, 0.5), *std::max_element(costs.begin(), costs.end()),
+        paused);
+}
+
 // The polling thread starts right after the tray icon is in place; its event
 // is seen from any desktop, the windows only from their own.
 int ready(double seconds) {
@@ -208,6 +289,7 @@ int figures(int presses) {
         return 1;
     }
 
+    const bool monitored = debugOutput.open();
     const std::string exe = binDirectory() + "\\tarvik.exe";
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup{};
@@ -219,6 +301,7 @@ int figures(int presses) {
         std::fprintf(stderr, "cannot start %s\n", exe.c_str());
         return 1;
     }
+    debugOutput.process = process.dwProcessId;
     HWND window = nullptr;
     double trayAt = 0;
     waitFor(
@@ -287,6 +370,8 @@ int figures(int presses) {
     std::printf("idle passes: %.1f per second (%.2f ms each)\n", reads * 1000.0 / idleMs,
                 reads != 0 ? idleMs / reads : 0.0);
     measurePause(controller, window);
+    std::fflush(stdout);
+    if (monitored) measureDeviceChanges(controller, 5);
     std::fflush(stdout);
 
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(100, 0), 0);

@@ -16,7 +16,7 @@ namespace vc {
 // programs each drive their own; without it the default name is used.
 constexpr const char* kNameVariable = "TARVIK_VIRTUAL_CONTROLLER";
 constexpr const char* kDefaultName = "TarvikVirtualController";
-constexpr uint32_t kMagic = 0x54564333;  // "TVC3"
+constexpr uint32_t kMagic = 0x54564334;  // "TVC4"
 
 constexpr int kMaxControllers = 8;
 constexpr int kAxes = 8;  // X, Y, Z, Rx, Ry, Rz, slider 0, slider 1
@@ -57,8 +57,12 @@ struct DeviceSetup {
     uint32_t stateLost;       // so many coming GetDeviceState calls report lost input
     int32_t pollSuccess;      // what a good Poll returns: 0, or 1 for "no polling needed"
     uint32_t unplugged;       // non-zero: Acquire, Poll and GetDeviceState report DIERR_UNPLUGGED
+    // The port its device path names, which stays with the pad whatever
+    // its place in the listing; 0: its index in the block.
+    uint32_t port;
+    uint32_t pad0;
 };
-static_assert(sizeof(DeviceSetup) == 120);
+static_assert(sizeof(DeviceSetup) == 128);
 
 // The device's current input. Controller axes are positions from -1000
 // (left, up) to +1000, reported in whatever range the program set. The
@@ -127,7 +131,9 @@ struct XPad {
     uint8_t rightTrigger;
     int16_t thumbs[4];  // left X, left Y, right X, right Y
     uint32_t getState;  // XInputGetState calls for this user index
-    uint32_t pad0;
+    // Non-zero: the twin's path is a classic-Bluetooth one, which spells
+    // the ids "VID&0002vvvv_PID&pppp".
+    uint32_t bluetooth;
 };
 static_assert(sizeof(XPad) == 32);
 
@@ -142,10 +148,10 @@ struct Block {
     XPad xpads[kXPads];  // none connected after a reset
 };
 static_assert(offsetof(Block, controllers) == 40);
-static_assert(sizeof(Device) == 464);
-static_assert(offsetof(Device, calls) == 312);
-static_assert(offsetof(Block, xpads) == 40 + 9 * 464);
-static_assert(sizeof(Block) == 40 + 9 * 464 + 4 * 32);
+static_assert(sizeof(Device) == 472);
+static_assert(offsetof(Device, calls) == 320);
+static_assert(offsetof(Block, xpads) == 40 + 9 * 472);
+static_assert(sizeof(Block) == 40 + 9 * 472 + 4 * 32);
 
 // Mouse motion is added by one process and taken by another.
 inline void addMotion(int32_t& motion, int32_t amount) {
@@ -203,12 +209,13 @@ inline XPad& connectXPad(Block& block, int user, uint32_t twin = 0) {
     return pad;
 }
 
-// Whether some XInput pad names DirectInput controller `index` (0-based) as its twin.
-inline bool hasXPadTwin(const Block& block, int index) {
+// The XInput pad that names DirectInput controller `index` (0-based) as
+// its twin, or null.
+inline const XPad* xpadTwinOf(const Block& block, int index) {
     for (const XPad& pad : block.xpads) {
-        if (pad.twin != 0 && pad.twin == static_cast<uint32_t>(index + 1)) return true;
+        if (pad.twin != 0 && pad.twin == static_cast<uint32_t>(index + 1)) return &pad;
     }
-    return false;
+    return nullptr;
 }
 
 // The demo device a run without a real controller gets.

@@ -49,9 +49,28 @@ DWORD deviceType(bool mouse) {
 
 }  // namespace
 
-GUID controllerInstance(int index) {
+uint32_t productIds(const Device& device) {
+    // Controllers of one name are one product, as identical pads are.
+    uint32_t hash = 2166136261u;
+    for (const char* c = device.setup.name; *c != '\0' && c < device.setup.name + 64; ++c) {
+        hash = (hash ^ static_cast<uint8_t>(*c)) * 16777619u;
+    }
+    return kVendorId | ((hash & 0xFFFF) << 16);
+}
+
+GUID controllerInstance(const Block& block, int index) {
+    // DirectInput numbers identical pads among those attached, so when one
+    // goes the others move up a number: only the path stays with a pad.
+    const uint32_t product = productIds(block.controllers[index]);
+    int ordinal = 0;
+    for (int i = 0; i < index; ++i) {
+        const Device& other = block.controllers[i];
+        if (other.setup.unplugged == 0 && productIds(other) == product) ++ordinal;
+    }
     GUID guid = {0x7A5E0100, 0x1D1C, 0x4B7A, {0x9C, 0x31, 0x54, 0x56, 0x43, 0x00, 0x00, 0x00}};
-    guid.Data4[7] = static_cast<BYTE>(index);
+    guid.Data4[5] = static_cast<BYTE>(product >> 24);
+    guid.Data4[6] = static_cast<BYTE>(product >> 16);
+    guid.Data4[7] = static_cast<BYTE>(ordinal);
     return guid;
 }
 
@@ -59,9 +78,9 @@ void describeDevice(const Device& device, bool mouse, int index, DIDEVICEINSTANC
     const DWORD size = out.dwSize;
     std::memset(&out, 0, sizeof out);
     out.dwSize = size;
-    out.guidInstance = mouse ? GUID_SysMouse : controllerInstance(index);
+    out.guidInstance = mouse ? GUID_SysMouse : controllerInstance(sharedBlock(), index);
     out.guidProduct = out.guidInstance;
-    out.guidProduct.Data1 ^= 0x00FF0000;
+    out.guidProduct.Data1 = mouse ? 0x6F1D2B60 : productIds(device);
     out.dwDevType = deviceType(mouse);
     std::snprintf(out.tszInstanceName, sizeof out.tszInstanceName, "%s", device.setup.name);
     std::snprintf(out.tszProductName, sizeof out.tszProductName, "%s", device.setup.name);
@@ -190,11 +209,21 @@ HRESULT VirtualDevice::GetProperty(REFGUID property, LPDIPROPHEADER header) {
     DIDEVICEINSTANCEA instance{};
     instance.dwSize = sizeof instance;
     describeDevice(device_, false, index_, instance);
-    const DWORD ids = instance.guidProduct.Data1;
+    const unsigned long ids = instance.guidProduct.Data1;
+    const XPad* twin = xpadTwinOf(sharedBlock(), index_);
+    const int port = device_.setup.port != 0 ? static_cast<int>(device_.setup.port) : index_;
     char text[MAX_PATH];
-    std::snprintf(text, sizeof text, "\\\\?\\HID#VID_%04lX&PID_%04lX%s#virtual&%d",
-                  static_cast<unsigned long>(ids & 0xFFFF), static_cast<unsigned long>(ids >> 16),
-                  hasXPadTwin(sharedBlock(), index_) ? "&IG_00" : "", index_);
+    if (twin != nullptr && twin->bluetooth != 0) {
+        // Classic Bluetooth spells the ids its own way.
+        std::snprintf(
+            text, sizeof text,
+            "\\\\?\\HID#{00001124-0000-1000-8000-00805f9b34fb}_VID&0002%04lx_PID&%04lx&IG_00"
+            "#virtual&%d",
+            ids & 0xFFFF, ids >> 16, port);
+    } else {
+        std::snprintf(text, sizeof text, "\\\\?\\HID#VID_%04lX&PID_%04lX%s#virtual&%d",
+                      ids & 0xFFFF, ids >> 16, twin != nullptr ? "&IG_00" : "", port);
+    }
     path.guidClass = GUID{};
     MultiByteToWideChar(CP_ACP, 0, text, -1, path.wszPath, MAX_PATH);
     return DI_OK;

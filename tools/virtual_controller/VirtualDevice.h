@@ -11,8 +11,13 @@
 
 namespace vc {
 
-// The instance GUID of controller `index` (the mouse uses GUID_SysMouse).
-GUID controllerInstance(int index);
+// Vendor and product ids of a controller, as DirectInput's product GUID
+// holds them: one product per name.
+constexpr uint32_t kVendorId = 0x1209;
+uint32_t productIds(const Device& device);
+// The instance GUID of controller `index` (the mouse uses GUID_SysMouse):
+// its number among the attached controllers of its product.
+GUID controllerInstance(const Block& block, int index);
 // The description DirectInput reports for a device.
 void describeDevice(const Device& device, bool mouse, int index, DIDEVICEINSTANCEA& out);
 

@@ -49,8 +49,10 @@ int VirtualDirectInput::controllerCount() const {
 }
 
 int VirtualDirectInput::controllerIndex(REFGUID instance) const {
+    // Only attached controllers answer to their (current) number.
     for (int i = 0; i < controllerCount(); ++i) {
-        if (IsEqualGUID(instance, controllerInstance(i))) return i;
+        if (block_.controllers[i].setup.unplugged != 0) continue;
+        if (IsEqualGUID(instance, controllerInstance(block_, i))) return i;
     }
     return -1;
 }

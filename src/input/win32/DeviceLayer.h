@@ -3,6 +3,7 @@
 // the system mouse through DirectInput 8.
 
 #include "input/DeviceState.h"
+#include "input/win32/DeviceListing.h"
 #include "input/win32/DirectInputTables.h"
 
 namespace tarvik {
@@ -24,17 +25,39 @@ struct DeviceRefresh {
     int gone;      // controllers the system no longer lists; they keep their slots
 };
 
-// Enumerates the game controllers again after a device change and takes
-// what changed: known ones (by instance GUID) back into their slots, new
-// ones into the next free indexes up to six, set up as at start with
-// `window`; the mouse then moves to the slot after the last joystick. A
-// failing enumeration changes nothing, and nothing is shown to the user.
-// Main thread only, while the polling stands still.
+// A look at the attached controllers after a device change: what is
+// listed and where each would go. Main thread only.
+struct DeviceSurvey {
+    bool enumerated;
+    // Places to add, reopen or mark gone, and XInput pads to take.
+    int changes;
+    DeviceListing listing;
+    int8_t placeOfListed[kMaxListedPads];
+};
+
+// Enumerates the game controllers and asks XInput, changing nothing the
+// polling reads: a controller is matched to its place by its device path
+// (its instance GUID only where no path can be read), a returning one of
+// the same product takes the first gone place of that product, twins of
+// XInput pads are remembered and left out. True when the tables must
+// change; a failing enumeration changes nothing and is shown to nobody.
+bool surveyDevices(const DeviceTable& table, DirectInputTables& directInput, DeviceSurvey& survey);
+
+// Takes what the survey found: known controllers opened again in their own
+// places, new ones into the next free indexes up to six, set up as at start
+// with `window`, gone ones at rest; the mouse then moves to the slot after
+// the last joystick. With no change it only lets go of the survey's
+// interfaces. While the polling stands still whenever the survey found
+// changes.
+DeviceRefresh applyDeviceSurvey(DeviceTable& table, DirectInputTables& directInput, HWND window,
+                                DeviceSurvey& survey);
+
+// Both steps at once, for callers that hold the polling still anyway.
 DeviceRefresh refreshDevices(DeviceTable& table, DirectInputTables& directInput, HWND window);
 
 // Reads joystick slot `slot` into its state row. 0 on success or when the
-// slot holds no joystick (the mouse's slot included); a failure leaves the
-// row as it was and is returned.
+// slot holds no joystick (the mouse's slot included) or one that the last
+// enumeration missed; a failure leaves the row as it was and is returned.
 int32_t pollJoystick(DeviceTable& table, DirectInputTables& directInput, int slot);
 
 // Reads the system mouse and folds it into the slot after the last joystick.

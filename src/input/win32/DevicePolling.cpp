@@ -44,6 +44,12 @@ int32_t pollJoystick(DeviceTable& table, DirectInputTables& directInput, int slo
     if (xinputUserOfSlot(directInput.xinput.slots, slot) >= 0) {
         return pollXInputPad(table, directInput, slot);
     }
+    // A gone controller is not asked until a listing brings it back: each
+    // failing Poll and Acquire would cost every pass.
+    if (slot / 2 < table.deviceCount && slot < 2 * kMaxJoysticks &&
+        directInput.absent[slot / 2] != 0) {
+        return 0;
+    }
     IDirectInputDevice8A* device = directInput.devices[slot];
     if (device == nullptr) return 0;
 

@@ -20,4 +20,8 @@ HRESULT prepareJoystick(DeviceTable& table, DirectInputTables& directInput, HWND
 // description, capability rows and flags, at rest.
 void placeMouse(DeviceTable& table, DirectInputTables& directInput);
 
+// Writes the order of the pads by path for the next start, when there is
+// somewhere to keep it and it changed.
+void rememberPadOrder(const DeviceTable& table, DirectInputTables& directInput);
+
 }  // namespace tarvik

@@ -1,8 +1,9 @@
 // Enumerating the game controllers again after the system announced a
-// device change. Runs on the main thread while the mapping stands still.
-// Slots never move: a controller seen before goes back to its own, a new
-// one takes the next free index, and one that is gone keeps its slot at
-// rest, so no other device changes its block meanwhile.
+// device change. Places never move: a controller seen before goes back to
+// its own, a new one takes the next free index, and one that is gone keeps
+// its place at rest, so no other device changes its block meanwhile.
+// The look comes first and touches nothing the polling reads; only when a
+// place is to change does the caller stop the mapping for the second step.
 
 #include "input/PollFailures.h"
 #include "input/win32/DeviceLayer.h"
@@ -14,28 +15,26 @@ namespace tarvik {
 
 namespace {
 
-// What one enumeration lists: which known joysticks, and the new instances
-// in the system's order, as many as could still be taken.
-struct Listing {
-    const DirectInputTables& directInput;
-    int knownCount;
-    bool seen[kMaxJoysticks];
-    GUID fresh[kMaxJoysticks];
-    int freshCount;
-};
+int knownJoysticks(const DeviceTable& table) {
+    return table.deviceCount < 0
+               ? 0
+               : (table.deviceCount > kMaxJoysticks ? kMaxJoysticks : table.deviceCount);
+}
 
-BOOL CALLBACK listController(LPCDIDEVICEINSTANCEA instance, LPVOID reference) {
-    Listing& listing = *static_cast<Listing*>(reference);
-    for (int d = 0; d < listing.knownCount; ++d) {
-        if (IsEqualGUID(instance->guidInstance, listing.directInput.instances[d])) {
-            listing.seen[d] = true;
-            return DIENUM_CONTINUE;
-        }
+// The DirectInput places; XInput pads come and go through XInput.
+uint32_t directInputPlaces(const DeviceTable& table, const DirectInputTables& directInput) {
+    uint32_t places = 0;
+    for (int d = 0; d < knownJoysticks(table); ++d) {
+        if (directInput.xinput.slots.userOfJoystick[d] == 0) places |= 1u << d;
     }
-    if (listing.knownCount + listing.freshCount < kMaxJoysticks) {
-        listing.fresh[listing.freshCount++] = instance->guidInstance;
-    }
-    return DIENUM_CONTINUE;
+    return places;
+}
+
+// A known place whose controller is listed but must be opened anew: back
+// after an unplug, silent, or back under another path.
+bool needsReopening(const DirectInputTables& directInput, int d, const PadIdentity& listed) {
+    return directInput.absent[d] != 0 || directInput.failedReads[2 * d] >= kSilentAfterFailures ||
+           !samePadKey(directInput.pads.places[d].key, listed.key);
 }
 
 void restJoystick(DeviceTable& table, DirectInputTables& directInput, int joystick) {
@@ -45,17 +44,11 @@ void restJoystick(DeviceTable& table, DirectInputTables& directInput, int joysti
 }
 
 // A device that was unplugged may never answer through its old interface
-// again: the returning one gets a fresh interface with the full set-up,
-// and the old one stays only when that fails.
-bool reopenJoystick(DeviceTable& table, DirectInputTables& directInput, HWND window, int joystick) {
+// again: the returning one takes the listing's fresh interface with the
+// full set-up, and the old one stays only when that fails.
+bool reopenJoystick(DeviceTable& table, DirectInputTables& directInput, HWND window, int joystick,
+                    IDirectInputDevice8A* fresh) {
     const int slot = 2 * joystick;
-    IDirectInputDevice8A* fresh = nullptr;
-    const HRESULT created =
-        directInput.directInput->CreateDevice(directInput.instances[joystick], &fresh, nullptr);
-    if (FAILED(created) || fresh == nullptr) {
-        reportFailure("CreateDevice(returning joystick)", created);
-        return false;
-    }
     IDirectInputDevice8A* old = directInput.devices[slot];
     const uint32_t oldFlags = table.capabilityFlags[slot];
     const DIDEVICEINSTANCEA oldDescription = directInput.descriptions[slot];
@@ -84,24 +77,9 @@ bool reopenJoystick(DeviceTable& table, DirectInputTables& directInput, HWND win
 // Takes a new controller into the next free index, the slot the mouse had
 // until now; the caller moves the mouse behind it.
 bool addJoystick(DeviceTable& table, DirectInputTables& directInput, HWND window,
-                 const GUID& instance) {
+                 IDirectInputDevice8A* fresh) {
     const int n = table.deviceCount;
     const int slot = 2 * n;
-    IDirectInputDevice8A* fresh = nullptr;
-    const HRESULT created = directInput.directInput->CreateDevice(instance, &fresh, nullptr);
-    if (FAILED(created) || fresh == nullptr) {
-        // Skipped and counted nothing, as at start; the next change tries again.
-        reportFailure("CreateDevice(new joystick)", created);
-        return false;
-    }
-    DIDEVICEINSTANCEA description{};
-    description.dwSize = sizeof description;
-    fresh->GetDeviceInfo(&description);
-    if (leftToXInput(directInput.xinput, fresh, description)) {
-        // XInput takes this pad below, in its own slot.
-        fresh->Release();
-        return false;
-    }
     directInput.devices[slot] = fresh;
     directInput.devices[slot + 1] = fresh;
     table.capabilityFlags[slot] = 0;
@@ -116,7 +94,6 @@ bool addJoystick(DeviceTable& table, DirectInputTables& directInput, HWND window
         table.capabilityFlags[slot + 1] = 0;
         return false;
     }
-    directInput.instances[n] = instance;
     directInput.absent[n] = 0;
     table.lastDeviceIndex = n;
     table.deviceCount = n + 1;
@@ -125,50 +102,124 @@ bool addJoystick(DeviceTable& table, DirectInputTables& directInput, HWND window
 
 }  // namespace
 
-DeviceRefresh refreshDevices(DeviceTable& table, DirectInputTables& directInput, HWND window) {
-    DeviceRefresh outcome{};
-    if (directInput.directInput == nullptr) return outcome;
-    const int known = table.deviceCount < 0
-                          ? 0
-                          : (table.deviceCount > kMaxJoysticks ? kMaxJoysticks : table.deviceCount);
-    Listing listing{directInput, known, {}, {}, 0};
-    const HRESULT result = directInput.directInput->EnumDevices(
-        DI8DEVCLASS_GAMECTRL, listController, &listing, DIEDFL_ATTACHEDONLY);
+bool surveyDevices(const DeviceTable& table, DirectInputTables& directInput, DeviceSurvey& survey) {
+    survey.enumerated = false;
+    survey.changes = 0;
+    survey.listing.count = 0;
+    if (directInput.directInput == nullptr) return false;
+    DeviceListing& listing = survey.listing;
+    const HRESULT result = listControllers(directInput.directInput, listing);
     if (FAILED(result)) {
         // Half a listing would make working devices look gone.
         reportFailure("EnumDevices(refresh)", result);
-        return outcome;
+        return false;
     }
-    outcome.enumerated = true;
+    survey.enumerated = true;
+    const int known = knownJoysticks(table);
+    const uint32_t places = directInputPlaces(table, directInput);
+    matchListedPads(directInput.pads, known, places, listing.identities, listing.count,
+                    survey.placeOfListed);
 
-    for (int d = 0; d < known; ++d) {
-        // XInput pads come and go through XInput, below.
-        if (directInput.xinput.slots.userOfJoystick[d] != 0) continue;
-        if (!listing.seen[d]) {
-            if (directInput.absent[d] == 0) ++outcome.gone;
-            directInput.absent[d] = 1;
-            restState(table.states[2 * d]);
-            restState(table.states[2 * d + 1]);
+    uint32_t seen = 0;
+    int room = kMaxJoysticks - known;
+    for (int i = 0; i < listing.count; ++i) {
+        int8_t& place = survey.placeOfListed[i];
+        if (listing.devices[i] == nullptr) {
+            place = kLeftOut;
             continue;
         }
-        // A working device stays as it is; one back or silent is opened anew.
-        const bool silent = directInput.failedReads[2 * d] >= kSilentAfterFailures;
-        if (directInput.absent[d] == 0 && !silent) continue;
-        if (reopenJoystick(table, directInput, window, d)) {
-            directInput.absent[d] = 0;
+        if (place >= 0) {
+            seen |= 1u << place;
+            if (needsReopening(directInput, place, listing.identities[i])) {
+                ++survey.changes;
+            } else {
+                // Identical pads swap instance GUIDs; nothing polled reads it.
+                directInput.instances[place] = listing.instances[i];
+            }
+            continue;
+        }
+        if (place != kNewPad) continue;
+        // Twins are remembered, so they neither take places nor are checked
+        // again at every change.
+        if (leftToXInput(directInput.xinput, listing.devices[i], listing.descriptions[i])) {
+            rememberTwin(directInput.pads, listing.identities[i]);
+            place = kLeftOut;
+            continue;
+        }
+        if (room > 0) {
+            --room;
+            ++survey.changes;
+        }
+    }
+    for (int d = 0; d < known; ++d) {
+        const uint32_t bit = 1u << d;
+        if ((places & bit) != 0 && (seen & bit) == 0 && directInput.absent[d] == 0) {
+            ++survey.changes;
+        }
+    }
+    survey.changes += xinputPadsToTake(directInput, room);
+    return survey.changes > 0;
+}
+
+DeviceRefresh applyDeviceSurvey(DeviceTable& table, DirectInputTables& directInput, HWND window,
+                                DeviceSurvey& survey) {
+    DeviceRefresh outcome{};
+    outcome.enumerated = survey.enumerated;
+    DeviceListing& listing = survey.listing;
+    if (!survey.enumerated || survey.changes == 0) {
+        releaseListing(listing);
+        return outcome;
+    }
+    const int known = knownJoysticks(table);
+    const uint32_t places = directInputPlaces(table, directInput);
+    uint32_t seen = 0;
+    for (int i = 0; i < listing.count; ++i) {
+        const int place = survey.placeOfListed[i];
+        if (place < 0) continue;
+        seen |= 1u << place;
+        if (!needsReopening(directInput, place, listing.identities[i])) continue;
+        IDirectInputDevice8A* fresh = listing.devices[i];
+        listing.devices[i] = nullptr;
+        if (reopenJoystick(table, directInput, window, place, fresh)) {
+            directInput.absent[place] = 0;
+            directInput.instances[place] = listing.instances[i];
+            directInput.pads.places[place] = listing.identities[i];
             ++outcome.returned;
         }
     }
-
-    for (int i = 0; i < listing.freshCount && table.deviceCount < kMaxJoysticks; ++i) {
-        if (addJoystick(table, directInput, window, listing.fresh[i])) ++outcome.added;
+    for (int d = 0; d < known; ++d) {
+        const uint32_t bit = 1u << d;
+        if ((places & bit) == 0 || (seen & bit) != 0) continue;
+        if (directInput.absent[d] == 0) ++outcome.gone;
+        directInput.absent[d] = 1;
+        restState(table.states[2 * d]);
+        restState(table.states[2 * d + 1]);
     }
+    for (int i = 0; i < listing.count && table.deviceCount < kMaxJoysticks; ++i) {
+        if (survey.placeOfListed[i] != kNewPad) continue;
+        IDirectInputDevice8A* fresh = listing.devices[i];
+        listing.devices[i] = nullptr;
+        const int n = table.deviceCount;
+        if (addJoystick(table, directInput, window, fresh)) {
+            directInput.instances[n] = listing.instances[i];
+            directInput.pads.places[n] = listing.identities[i];
+            ++outcome.added;
+        }
+    }
+    releaseListing(listing);
     // Pads that XInput serves after the DirectInput ones, as at start.
     outcome.added += takeXInputPads(table, directInput);
     // The mouse's slot is the one after the last joystick; a failed set-up
     // may have written into it, so it is described again in any case.
     placeMouse(table, directInput);
+    if (outcome.added > 0 || outcome.returned > 0) rememberPadOrder(table, directInput);
     return outcome;
+}
+
+DeviceRefresh refreshDevices(DeviceTable& table, DirectInputTables& directInput, HWND window) {
+    static DeviceSurvey survey;
+    surveyDevices(table, directInput, survey);
+    return applyDeviceSurvey(table, directInput, window, survey);
 }
 
 }  // namespace tarvik

@@ -2,6 +2,7 @@
 #include "input/EnumerationLimit.h"
 #include "input/MouseFolding.h"
 #include "input/win32/DeviceLayer.h"
+#include "input/win32/DeviceListing.h"
 #include "input/win32/DevicePreparation.h"
 #include "input/win32/FailureReport.h"
 #include "input/win32/ObjectKinds.h"
@@ -21,33 +22,32 @@ struct SetupContext {
     int& workingSlot;
 };
 
-BOOL CALLBACK takeController(LPCDIDEVICEINSTANCEA instance, LPVOID reference) {
-    SetupContext& context = *static_cast<SetupContext*>(reference);
-    DeviceTable& table = context.table;
-    const int n = table.deviceCount;
-    if (n >= kMaxJoysticks) return DIENUM_STOP;
-
-    IDirectInputDevice8A*& row = context.directInput.devices[2 * n];
-    const HRESULT result =
-        context.directInput.directInput->CreateDevice(instance->guidInstance, &row, nullptr);
-    if (FAILED(result)) {
-        // A controller that cannot be opened is skipped and takes no slot.
-        reportFailure("CreateDevice", result);
-        row = nullptr;
-        return DIENUM_CONTINUE;
+// Takes the listed controllers in the remembered order, new ones after
+// them in the system's, up to six; twins of XInput pads stay out.
+void takeListedControllers(DeviceTable& table, DirectInputTables& directInput,
+                           DeviceListing& listing) {
+    int8_t order[kMaxListedPads];
+    const int count =
+        orderByMemory(directInput.padOrder.order, listing.identities, listing.count, order);
+    for (int k = 0; k < count && table.deviceCount < kMaxJoysticks; ++k) {
+        const int i = order[k];
+        IDirectInputDevice8A* device = listing.devices[i];
+        if (device == nullptr) continue;
+        // A pad that XInput serves is listed through XInput alone.
+        if (leftToXInput(directInput.xinput, device, listing.descriptions[i])) {
+            rememberTwin(directInput.pads, listing.identities[i]);
+            continue;
+        }
+        const int n = table.deviceCount;
+        listing.devices[i] = nullptr;
+        directInput.devices[2 * n] = device;
+        directInput.devices[2 * n + 1] = device;
+        directInput.instances[n] = listing.instances[i];
+        directInput.absent[n] = 0;
+        directInput.pads.places[n] = listing.identities[i];
+        table.lastDeviceIndex = n;
+        table.deviceCount = n + 1;
     }
-    // A pad that XInput serves is listed through XInput alone.
-    if (leftToXInput(context.directInput.xinput, row, *instance)) {
-        row->Release();
-        row = nullptr;
-        return DIENUM_CONTINUE;
-    }
-    context.directInput.devices[2 * n + 1] = row;
-    context.directInput.instances[n] = instance->guidInstance;
-    context.directInput.absent[n] = 0;
-    table.lastDeviceIndex = n;
-    table.deviceCount = n + 1;
-    return table.deviceCount >= kMaxJoysticks ? DIENUM_STOP : DIENUM_CONTINUE;
 }
 
 BOOL CALLBACK prepareObject(LPCDIDEVICEOBJECTINSTANCEA object, LPVOID reference) {
@@ -150,10 +150,14 @@ HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND win
     }
     // Before the enumeration, which leaves out the pads XInput serves.
     loadXInput(directInput.xinput);
-    SetupContext context{table, directInput, currentBlock};
-    result = directInput.directInput->EnumDevices(DI8DEVCLASS_GAMECTRL, takeController, &context,
-                                                  DIEDFL_ATTACHEDONLY);
+    static DeviceListing listing;
+    result = listControllers(directInput.directInput, listing);
     if (FAILED(result)) return reportFailure("EnumDevices", result);
+    if (directInput.orderFiles != nullptr) {
+        readPadOrder(*directInput.orderFiles, directInput.padOrder);
+    }
+    takeListedControllers(table, directInput, listing);
+    releaseListing(listing);
 
     for (int d = 0; d < table.deviceCount; ++d) {
         result = prepareJoystick(table, directInput, window, d, currentBlock);
@@ -161,7 +165,17 @@ HRESULT initDevices(DeviceTable& table, DirectInputTables& directInput, HWND win
     }
     // The connected XInput pads follow the DirectInput controllers.
     takeXInputPads(table, directInput);
+    rememberPadOrder(table, directInput);
     return prepareMouse(table, directInput, window);
+}
+
+void rememberPadOrder(const DeviceTable& table, DirectInputTables& directInput) {
+    if (directInput.orderFiles == nullptr) return;
+    const char* names[kMaxJoysticks] = {};
+    const int count = table.deviceCount < kMaxJoysticks ? table.deviceCount : kMaxJoysticks;
+    for (int d = 0; d < count; ++d) names[d] = directInput.descriptions[2 * d].tszProductName;
+    writePadOrder(*directInput.orderFiles, directInput.padOrder, directInput.pads.places, names,
+                  count);
 }
 
 void releaseDevices(DeviceTable& table, DirectInputTables& directInput) {

@@ -8,6 +8,8 @@
 #include "input/DeviceState.h"
 #include "input/EnumerationLimit.h"
 #include "input/MouseFolding.h"
+#include "input/PadOrderFile.h"
+#include "input/PadPlaces.h"
 #include "input/win32/DirectInput.h"
 #include "input/win32/XInputTables.h"
 
@@ -25,11 +27,17 @@ struct DirectInputTables {
     // Failed reads in a row, by the joystick's first slot, and the mouse's.
     uint8_t failedReads[kDeviceSlots];
     uint8_t mouseFailedReads;
-    // Joystick d's instance GUID, by which a device that comes back after
-    // an unplug finds its slot again, and whether the last enumeration
-    // missed it.
+    // Joystick d's instance GUID as last listed, and whether the last
+    // enumeration missed it. An absent joystick is not read.
     GUID instances[kMaxJoysticks];
     uint8_t absent[kMaxJoysticks];
+    // Joystick d's path, by which a device that comes back finds its place
+    // again, and the twins of XInput pads left out.
+    PadPlaces pads;
+    // Where the order of the pads is remembered between runs; null: it is
+    // not (the device tests).
+    FileSystem* orderFiles;
+    PadOrderMemory padOrder;
     // The XInput pads among the joysticks; their device rows stay null.
     XInputTables xinput;
 };

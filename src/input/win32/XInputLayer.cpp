@@ -102,6 +102,23 @@ int takeXInputPads(DeviceTable& table, DirectInputTables& directInput) {
     return table.deviceCount - before;
 }
 
+int xinputPadsToTake(const DirectInputTables& directInput, int room) {
+    const XInputTables& xinput = directInput.xinput;
+    if (!inUse(xinput)) return 0;
+    int count = 0;
+    const uint8_t toAsk = xinputUsersToAsk(xinput.slots);
+    for (int user = 0; user < kXInputUsers; ++user) {
+        if ((toAsk & (1u << user)) == 0) continue;
+        const bool placed = xinputJoystickOfUser(xinput.slots, user) >= 0;
+        if (!placed && room <= 0) continue;
+        XINPUT_STATE state{};
+        if (xinput.getState(static_cast<DWORD>(user), &state) != ERROR_SUCCESS) continue;
+        if (!placed) --room;
+        ++count;
+    }
+    return count;
+}
+
 int32_t pollXInputPad(DeviceTable& table, DirectInputTables& directInput, int slot) {
     XInputTables& xinput = directInput.xinput;
     const int user = xinputUserOfSlot(xinput.slots, slot);

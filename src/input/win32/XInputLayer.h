@@ -22,6 +22,11 @@ bool leftToXInput(XInputTables& xinput, IDirectInputDevice8A* device,
 // moves behind them).
 int takeXInputPads(DeviceTable& table, DirectInputTables& directInput);
 
+// For the look after a device change: how many user indices that did not
+// answer do now and would find a place, with `room` places left after the
+// DirectInput controllers. Changes nothing.
+int xinputPadsToTake(const DirectInputTables& directInput, int room);
+
 // Reads the XInput pad of `slot` into its row. A pad that is not connected
 // reads at rest and keeps its slots; it is not asked again until
 // takeXInputPads. 0 on success or when there is nothing to read.

@@ -1,6 +1,8 @@
 #include "input/win32/XInputTwins.h"
 
+#include "input/PadPlaces.h"
 #include "input/XInputDeviceNames.h"
+#include "input/win32/DevicePath.h"
 
 namespace tarvik {
 
@@ -8,20 +10,13 @@ namespace {
 
 constexpr UINT kMostRawDevices = 64;
 
-bool pathShowsPad(IDirectInputDevice8A* device, uint16_t vendor, uint16_t product) {
-    DIPROPGUIDANDPATH property{};
-    property.diph.dwSize = sizeof property;
-    property.diph.dwHeaderSize = sizeof(DIPROPHEADER);
-    property.diph.dwHow = DIPH_DEVICE;
-    if (FAILED(device->GetProperty(DIPROP_GUIDANDPATH, &property.diph))) return false;
-    char path[MAX_PATH * 2];
-    if (WideCharToMultiByte(CP_ACP, 0, property.wszPath, -1, path, sizeof path, nullptr, nullptr) ==
-        0) {
-        return false;
-    }
-    return nameShowsXInputPad(path, vendor, product);
+bool pathShowsPad(IDirectInputDevice8A* device) {
+    char path[kPadKeyChars];
+    return readDevicePath(device, path, sizeof path) && pathMarksXInputPad(path);
 }
 
+// Raw-input names carry the ids in whatever spelling the bus uses; the
+// device information has them as numbers.
 bool rawInputShowsPad(uint16_t vendor, uint16_t product) {
     RAWINPUTDEVICELIST devices[kMostRawDevices];
     UINT count = kMostRawDevices;
@@ -29,14 +24,26 @@ bool rawInputShowsPad(uint16_t vendor, uint16_t product) {
     if (listed == static_cast<UINT>(-1)) return false;
     for (UINT i = 0; i < listed; ++i) {
         if (devices[i].dwType != RIM_TYPEHID) continue;
+        RID_DEVICE_INFO info{};
+        info.cbSize = sizeof info;
+        UINT size = sizeof info;
+        if (GetRawInputDeviceInfoA(devices[i].hDevice, RIDI_DEVICEINFO, &info, &size) ==
+                static_cast<UINT>(-1) ||
+            info.dwType != RIM_TYPEHID) {
+            continue;
+        }
+        if (info.hid.dwVendorId != vendor || info.hid.dwProductId != product) continue;
         char name[512];
-        UINT size = sizeof name;
+        size = sizeof name;
         if (GetRawInputDeviceInfoA(devices[i].hDevice, RIDI_DEVICENAME, name, &size) ==
             static_cast<UINT>(-1)) {
             continue;
         }
         name[sizeof name - 1] = '\0';
-        if (nameShowsXInputPad(name, vendor, product)) return true;
+        if (rawDeviceIsXInputPad(name, info.hid.dwVendorId, info.hid.dwProductId, vendor,
+                                 product)) {
+            return true;
+        }
     }
     return false;
 }
@@ -46,7 +53,7 @@ class PlatformTwinCheck final : public XInputTwinCheck {
     bool servedByXInput(IDirectInputDevice8A* device, const DIDEVICEINSTANCEA& instance) override {
         const uint16_t vendor = vendorOfProduct(instance.guidProduct.Data1);
         const uint16_t product = productOfProduct(instance.guidProduct.Data1);
-        return pathShowsPad(device, vendor, product) || rawInputShowsPad(vendor, product);
+        return pathShowsPad(device) || rawInputShowsPad(vendor, product);
     }
 };
 

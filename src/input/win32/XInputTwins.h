@@ -5,8 +5,8 @@
 
 namespace tarvik {
 
-// The controller's own HID path, then the raw-input device names: either
-// containing "IG_" and the controller's vendor and product id.
+// The controller's own HID path containing "IG_", else a raw-input device
+// with "IG_" in its name and the controller's vendor and product id.
 XInputTwinCheck& platformTwinCheck();
 
 }  // namespace tarvik

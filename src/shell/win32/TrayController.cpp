@@ -10,6 +10,7 @@
 #include "shell/LetGoEvents.h"
 #include "shell/TrayMenu.h"
 #include "shell/VersionString.h"
+#include "shell/win32/DeviceChange.h"
 #include "shell/win32/ProgramFollower.h"
 #include "shell/win32/SessionWatch.h"
 #include "shell/win32/TrayIcon.h"
@@ -20,11 +21,6 @@ namespace {
 
 constexpr UINT_PTR kFollowTimer = 0;
 constexpr UINT kFollowPeriodMs = 50;
-
-// The system sends a burst of device-change messages for one plug or
-// unplug; the devices are enumerated once, this long after the last one.
-constexpr UINT_PTR kDeviceChangeTimer = 1;
-constexpr UINT kDeviceChangeSettleMs = 300;
 
 constexpr char kAboutCaption[] = " About...";
 constexpr char kAboutText[] =
@@ -161,37 +157,6 @@ void followStep(const TrayControllerContext& tray, HWND window) {
     tarvik::followStep(context, state.configWindow.load() != kNoWindow);
 }
 
-void deviceChangeAnnounced(HWND window) {
-    // Setting the timer again starts its time afresh.
-    SetTimer(window, kDeviceChangeTimer, kDeviceChangeSettleMs, nullptr);
-}
-
-void takeDeviceChange(const TrayControllerContext& tray, HWND window) {
-    KillTimer(window, kDeviceChangeTimer);
-    AppState& state = *tray.state;
-    HWND configWindow = reinterpret_cast<HWND>(state.configWindow.load());
-    // A dialog of the configuration window works on the device count it
-    // was opened with: the devices wait until it has closed.
-    if (configWindow != nullptr && !IsWindowEnabled(configWindow)) {
-        deviceChangeAnnounced(window);
-        return;
-    }
-    const int previousMouseSlot = state.devices.mouseSlot();
-    DeviceRefresh outcome{};
-    {
-        // Nothing stays held and nothing is polled while the tables change.
-        MappingPause pause(state.engine, state.runFlag);
-        outcome = refreshDevices(state.devices, *tray.directInput, window);
-    }
-    char text[128];
-    wsprintfA(text,
-              "Tarvik: devices enumerated again (%s): %d joysticks, %d new, %d back, %d gone\n",
-              outcome.enumerated ? "done" : "failed", static_cast<int>(state.devices.deviceCount),
-              outcome.added, outcome.returned, outcome.gone);
-    OutputDebugStringA(text);
-    if (configWindow != nullptr) showDevicesAgain(*tray.configWindow, previousMouseSlot);
-}
-
 // Explorer restarted (a crash, an update) has forgotten every icon and says
 // so to every top-level window with this message; without the icon there
 // is no way to the menu, nor to uncheck "Pause mapping".
@@ -243,20 +208,22 @@ LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LP
             SetTimer(window, kFollowTimer, kFollowPeriodMs, nullptr);
             watchSessionAndPower(window);
             letTaskbarCreatedIn(window);
+            registerForDeviceInterfaces(window);
             break;
         case WM_DESTROY:
             endSessionAndPowerWatch(window);
+            unregisterForDeviceInterfaces();
             PostQuitMessage(0);
             break;
         case WM_TIMER:
-            if (wParam == kDeviceChangeTimer) {
-                takeDeviceChange(*tray, window);
+            if (isDeviceChangeTimer(wParam)) {
+                takeDeviceChange(*tray, window, wParam);
             } else {
                 followStep(*tray, window);
             }
             break;
         case WM_DEVICECHANGE:
-            if (wParam == DBT_DEVNODES_CHANGED) deviceChangeAnnounced(window);
+            deviceChangeAnnounced(window, wParam);
             break;
         case WM_COMMAND:
             runCommand(*tray, LOWORD(wParam));

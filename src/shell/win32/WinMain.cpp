@@ -167,16 +167,20 @@ int run(HINSTANCE instance, const char* commandLine) {
     state.devices.deviceCount = 0;
     state.devices.lastDeviceIndex = 0;
     directInput.xinput.off = options.noXInput ? 1 : 0;
+    // The order of the pads is remembered beside the configurations.
+    directInput.orderFiles = &fileSystem;
     if (initDevices(state.devices, directInput, shell.controllerWindow,
                     state.selection.currentBlock) != DI_OK) {
         MessageBoxA(nullptr, "Error Initializing DirectInput", VersionString, MB_OK | MB_ICONERROR);
         return 0;
     }
-    // With WAIT the mouse is the only device until controllers arrive.
+    // With WAIT the mouse is the only device until controllers arrive, and
+    // its page is the one the configuration window opens on.
     if (state.devices.deviceCount == 0 && !options.wait) {
         showError("no game-device installed");
         return 0;
     }
+    if (state.devices.deviceCount == 0) state.selection.currentBlock = state.devices.mouseSlot();
 
     loadDefaults(files);
     if (options.oneOnly && state.devices.deviceCount > 1) {

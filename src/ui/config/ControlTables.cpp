@@ -275,6 +275,9 @@ ChildControl deviceRadio(int deviceCount, int position) {
         return control;
     }
     if (position == count - 1) {
+        // Waiting for a first controller, the mouse already maps from
+        // block 2, so its page is that block.
+        if (joysticks == 0) control.id = ControlId::kFirstDeviceRadio + 2;
         std::snprintf(control.caption, sizeof(control.caption), "Mouse");
         control.x = px(200 + 100 * joysticks);
         control.w = px(100);

@@ -246,13 +246,15 @@ TEST_F(ConfigWindowTest, DeviceRowHoldsTwoRadiosPerJoystickThenTheMouse) {
     EXPECT_EQ(GetParent(c.deviceRadios[0]), w);
 }
 
-TEST_F(ConfigWindowTest, WithoutJoysticksTheMouseTakesTheFirstBlock) {
+// Waiting for a first controller, the mouse maps from block 2: its page is
+// that block, in the first place of the row.
+TEST_F(ConfigWindowTest, WithoutJoysticksTheMousePageIsBlockTwo) {
     state->devices.deviceCount = 0;
     open();
     const ConfigWindowChildren& c = context.children;
     ASSERT_EQ(c.deviceRadioCount, 1);
     EXPECT_EQ(text(c.deviceRadios[0]), "Mouse");
-    EXPECT_EQ(GetDlgCtrlID(c.deviceRadios[0]), 1000);
+    EXPECT_EQ(GetDlgCtrlID(c.deviceRadios[0]), 1002);
     const RECT r = placeInParent(c.deviceRadios[0]);
     EXPECT_EQ(r.left, 200);
     EXPECT_EQ(r.right - r.left, 100);

@@ -45,6 +45,28 @@ class ProgramDeviceChange : public RunningProgram {
     void expectNoMessageBox(const TarvikProcess& tarvik) {
         EXPECT_EQ(messageBoxOf(tarvik.id()), nullptr) << "a message box showed";
     }
+
+    // Two pads of one product: DirectInput numbers them among those
+    // attached, so only their paths tell them apart.
+    void identicalPads() {
+        vc::resetBlock(block());
+        for (int i = 0; i < 2; ++i) {
+            vc::addController(block(), "Identical pad", vc::Axis::kX | vc::Axis::kY, 0, 12, 1);
+        }
+    }
+
+    // Block 0 button 1 types A, block 2 B and the mouse's block with two pads M.
+    void writePlacesConfig() {
+        auto config = demo::newConfiguration();
+        holdIn(*config, 0, 0, 'A');
+        holdIn(*config, 2, 0, 'B');
+        holdIn(*config, 4, 0, 'M');
+        writeConfig("tarvik7.cfg", *config);
+    }
+
+    bool waitForLook(uint32_t before) {
+        return pumpUntil([&] { return block().directInput.enumDevices > before; });
+    }
 };
 
 TEST_F(ProgramDeviceChange, PadPluggedInLaterMapsItsBlockAndTheMouseMovesOn) {
@@ -92,12 +114,105 @@ TEST_F(ProgramDeviceChange, KeyHeldOnAPadThatIsPulledOutComesUp) {
     ASSERT_TRUE(probe.waitForKeys(1));
     ASSERT_TRUE(change(1, false));
     ASSERT_TRUE(probe.waitForKeys(2));
-    // The pad that stayed maps on in its own block.
+    // The listing itself saw it go: a gone pad is no longer read.
+    const uint32_t polls = block().controllers[1].calls.poll;
+    pumpFor(200);
+    EXPECT_EQ(block().controllers[1].calls.poll, polls);
+    // The pad that stayed maps on in its own block, the pulled one back in its own.
+    click(0, 0);
+    setButton(1, 0, false);
+    ASSERT_TRUE(change(1, true));
+    click(1, 0);
+    ASSERT_TRUE(probe.waitForKeys(6));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+U", "-U", "+A", "-A", "+U", "-U"}));
+    expectNoMessageBox(tarvik);
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramDeviceChange, IdenticalPadsKeepTheirOwnPlacesWhenOneIsPulledAndBack) {
+    identicalPads();
+    writePlacesConfig();
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    // The second pad now carries the instance GUID the first had.
+    ASSERT_TRUE(change(0, false));
+    click(1, 0);
+    ASSERT_TRUE(probe.waitForKeys(2));
+    ASSERT_TRUE(change(0, true));
+    click(0, 0);
+    click(1, 0);
+    clickMouse(0);
+    ASSERT_TRUE(probe.waitForKeys(8));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+B", "-B", "+A", "-A", "+B", "-B", "+M", "-M"}));
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramDeviceChange, ARestartKeepsTheRememberedOrderOfIdenticalPads) {
+    identicalPads();
+    block().controllers[0].setup.port = 10;
+    block().controllers[1].setup.port = 11;
+    writePlacesConfig();
+    {
+        TarvikProcess tarvik;
+        HWND window = startMapping(tarvik);
+        ASSERT_NE(window, nullptr);
+        exitThroughTray(tarvik, window);
+    }
+    // The system lists them the other way round this time.
+    std::swap(block().controllers[0], block().controllers[1]);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+    click(1, 0);  // port 10, the first pad at the last run
     click(0, 0);
     ASSERT_TRUE(probe.waitForKeys(4));
     pumpFor(100);
-    EXPECT_EQ(probe.keys(), (Keys{"+U", "-U", "+A", "-A"}));
-    expectNoMessageBox(tarvik);
+    EXPECT_EQ(probe.keys(), (Keys{"+A", "-A", "+B", "-B"}));
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramDeviceChange, AChangeThatConcernsNoPadKeepsAHeldKeyDown) {
+    writeHoldingConfig("tarvik7.cfg", 'H');
+    TarvikProcess tarvik;
+    HWND window = startHolding(tarvik);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(probe.waitForKeys(1));
+
+    // A USB stick: nothing about the pads changed.
+    const uint32_t before = block().directInput.enumDevices;
+    vc::VirtualControllerClient::announceDeviceChange();
+    ASSERT_TRUE(waitForLook(before));
+    pumpFor(200);
+    EXPECT_EQ(probe.keys(), (Keys{"+H"})) << "the look stopped the mapping";
+    setButton(0, 0, false);
+    ASSERT_TRUE(probe.waitForKeys(2));
+    pumpFor(200);
+    EXPECT_EQ(probe.keys(), (Keys{"+H", "-H"}));
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramDeviceChange, APadThatAppearsAfterTheFirstLookIsTakenAtTheSecond) {
+    writePlacesConfig();
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    const uint32_t before = block().directInput.enumDevices;
+    vc::VirtualControllerClient::announceDeviceChange();
+    ASSERT_TRUE(waitForLook(before));
+    pumpFor(1000);
+    // Seated a second after the burst, with no word of its own.
+    ASSERT_TRUE(virtualController().plug(1, "Late pad"));
+    ASSERT_TRUE(waitForLook(before + 1));
+    pumpFor(100);
+    click(1, 0);
+    ASSERT_TRUE(probe.waitForKeys(2));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+B", "-B"}));
     exitThroughTray(tarvik, window);
 }
 
@@ -121,8 +236,9 @@ TEST_F(ProgramDeviceChange, PadPluggedBackGoesToItsOwnSlot) {
     ASSERT_TRUE(probe.waitForKeys(6));
     pumpFor(100);
     EXPECT_EQ(probe.keys(), (Keys{"+B", "-B", "+A", "-A", "+M", "-M"}));
-    // Back through a fresh interface, set up as at start.
-    EXPECT_EQ(block().controllers[0].calls.createDevice, 2u);
+    // Back through a fresh interface, set up as at start (every look opens
+    // the listed controllers to read their paths; only a taken one is set up).
+    EXPECT_EQ(block().controllers[0].calls.setDataFormat, 2u);
     EXPECT_EQ(block().controllers[0].calls.dataFormat, vc::kJoystick2);
     exitThroughTray(tarvik, window);
 }
@@ -148,6 +264,22 @@ TEST_F(ProgramDeviceChange, WaitStartsWithoutAPadAndTakesOneThatArrives) {
     ASSERT_TRUE(probe.waitForKeys(2));
     pumpFor(100);
     EXPECT_EQ(probe.keys(), (Keys{"+W", "-W"}));
+    exitThroughTray(tarvik, window);
+}
+
+TEST_F(ProgramDeviceChange, WaitWithoutAPadMapsTheMouseFromBlockTwo) {
+    vc::resetBlock(block());
+    auto config = demo::newConfiguration();
+    holdIn(*config, 0, 0, 'Z');  // the first pad's block
+    holdIn(*config, 2, 0, 'M');
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik, "WAIT");
+    ASSERT_NE(window, nullptr);
+    clickMouse(0);
+    ASSERT_TRUE(probe.waitForKeys(2));
+    pumpFor(100);
+    EXPECT_EQ(probe.keys(), (Keys{"+M", "-M"}));
     exitThroughTray(tarvik, window);
 }
 

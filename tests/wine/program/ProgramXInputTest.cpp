@@ -20,8 +20,8 @@ class ProgramXInput : public RunningProgram {
         pumpFor(60);
     }
     // The demo pad is also XInput pad 1; button 1 types "a", button 2 "b".
-    void twinWithTypingConfig() {
-        vc::connectXPad(block(), 0, 1);
+    void twinWithTypingConfig(bool bluetooth = false) {
+        vc::connectXPad(block(), 0, 1).bluetooth = bluetooth ? 1 : 0;
         auto config = typing("a");
         demo::typeText(config->blocks[0].entries[EntryIndex::button(1)], "b");
         writeConfig("tarvik7.cfg", *config);
@@ -74,17 +74,44 @@ TEST_F(ProgramXInput, PadConnectedAfterStartIsTakenOnADeviceChangeAndRestsWhenGo
 }
 
 TEST_F(ProgramXInput, PadThatBothShowIsListedOnceThroughXInput) {
-    twinWithTypingConfig();
+    // A USB path names the ids "VID_045E&PID_02E0", a classic-Bluetooth one
+    // "VID&0002045e_PID&02e0".
+    for (const bool bluetooth : {false, true}) {
+        SCOPED_TRACE(bluetooth ? "Bluetooth" : "USB");
+        probe.clear();
+        twinWithTypingConfig(bluetooth);
+        TarvikProcess tarvik;
+        // Listed twice, ONEONLY would warn and end.
+        HWND window = startMapping(tarvik, "ONEONLY");
+        ASSERT_NE(window, nullptr);
+
+        clickXPad(0, kA);
+        ASSERT_TRUE(probe.waitForKeys(2));
+        click(0, 1);  // the DirectInput twin is not read
+        pumpFor(100);
+        EXPECT_EQ(probe.keys(), (Keys{"+A", "-A"}));
+        exitThroughTray(tarvik, window);
+    }
+}
+
+TEST_F(ProgramXInput, TwinsDoNotKeepANewControllerOut) {
+    // Four DirectInput pads and XInput's pad take five places; XInput's
+    // twin is listed before the controller plugged in later.
+    vc::resetBlock(block());
+    for (int i = 0; i < 5; ++i) virtualController().plug(i);
+    vc::connectXPad(block(), 0, 5);
+    writeConfig("tarvik7.cfg", *demo::newConfiguration());
     TarvikProcess tarvik;
-    // Listed twice, ONEONLY would warn and end.
-    HWND window = startMapping(tarvik, "ONEONLY");
+    HWND window = startMapping(tarvik);
     ASSERT_NE(window, nullptr);
 
-    clickXPad(0, kA);
-    ASSERT_TRUE(probe.waitForKeys(2));
-    click(0, 1);  // the DirectInput twin is not read
+    const uint32_t before = block().directInput.enumDevices;
+    ASSERT_TRUE(virtualController().plug(5));
+    vc::VirtualControllerClient::announceDeviceChange();
+    ASSERT_TRUE(pumpUntil([&] { return block().directInput.enumDevices > before; }));
     pumpFor(100);
-    EXPECT_EQ(probe.keys(), (Keys{"+A", "-A"}));
+    EXPECT_EQ(block().controllers[5].calls.dataFormat, vc::kJoystick2) << "the new one was set up";
+    EXPECT_EQ(block().controllers[4].calls.setDataFormat, 0u) << "the twin was not";
     exitThroughTray(tarvik, window);
 }
 
