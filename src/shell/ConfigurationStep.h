@@ -6,9 +6,6 @@
 
 namespace tarvik {
 
-constexpr int kNextConfiguration = 1;
-constexpr int kPreviousConfiguration = -1;
-
 // The row after (`step` 1) or before (-1) the file in use, wrapping round
 // the list's ends. The file in use is found by its name (its last part,
 // ignoring case); a file not in the list steps to the first row, or back to
