@@ -90,5 +90,17 @@ TEST(ProgramManifest, AsksForVisualStylesScaledSharpTextAndNoElevation) {
     }
 }
 
+// This test program carries the same manifest: the loader gives it common
+// controls 6 from the side-by-side store (Windows' and Wine's alike), not the
+// system directory's version 5, as it gives tarvik.exe.
+TEST(ProgramManifest, BringsCommonControlsSix) {
+    HMODULE controls = LoadLibraryA("comctl32.dll");
+    ASSERT_NE(controls, nullptr);
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(controls, path, sizeof path);
+    CharLowerA(path);
+    EXPECT_NE(std::string(path).find("\\winsxs\\"), std::string::npos) << path;
+}
+
 }  // namespace
 }  // namespace tarvik::test
