@@ -29,9 +29,12 @@ void showSwitchBalloon(const TrayControllerContext& tray, const char* text) {
 bool switchConfiguration(const TrayControllerContext& tray, const char* path, const char* name,
                          bool askedByControl) {
     ConfigFileContext& files = *tray.files;
-    const char* problem = path[0] == '\0' || std::strcmp(path, ".") == 0
-                              ? "file not found!"
-                              : configFileProblem(files.fileSystem, path, files.headerBuffer);
+    // A load would throw away the edits of an open configuration window and
+    // leave it showing the old record, as following knows too.
+    const char* problem =
+        tray.state->configWindow.load() != kNoWindow ? "the configuration window is open"
+        : path[0] == '\0'                            ? "file not found!"
+                          : configFileProblem(files.fileSystem, path, files.headerBuffer);
     if (problem != nullptr) {
         char text[256];
         std::snprintf(text, sizeof text, "could not load %s: %s", name, problem);
