@@ -7,6 +7,7 @@
 #include <shobjidl.h>
 
 #include "ProgramRig.h"
+#include "shell/Handover.h"
 
 namespace tarvik::testing {
 namespace {
@@ -65,6 +66,37 @@ TEST_F(ProgramHandover, SecondStartHandsItsLoadOverAndEnds) {
     EXPECT_FALSE(boxShown);
     EXPECT_EQ(typedByButtonOne(), (Keys{"+R", "-R"}));
     EXPECT_EQ(controllerWindowCount(), 1);
+    exitThroughTray(running, window);
+}
+
+// Blocks sent straight to the window, as any program could: what is no
+// Tarvik start is refused, and bad names end as balloons at worst.
+TEST_F(ProgramHandover, BadBlocksLeaveTheMappingAsItWas) {
+    writeConfig("tarvik7.cfg", *typing("d"));
+    TarvikProcess running;
+    HWND window = startMapping(running);
+    ASSERT_NE(window, nullptr);
+    auto send = [&](ULONG_PTR tag, const std::string& block) {
+        COPYDATASTRUCT data{tag, static_cast<DWORD>(block.size()), const_cast<char*>(block.data())};
+        DWORD_PTR taken = 0;
+        SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                            SMTO_ABORTIFHUNG, kPatienceMs, &taken);
+        return taken;
+    };
+    std::string junk(64 * 1024, '\0');
+    for (size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>(i * 7919 >> 3);
+    EXPECT_EQ(send(kHandoverTag, junk), FALSE);
+    EXPECT_EQ(send(1, handoverBlock(scratch.path().c_str(), "LOAD:\"tarvik7.cfg\"")), FALSE);
+    std::filesystem::create_directories(scratch.file("folder.cfg"));
+    for (const char* load : {"LOAD:\"CON\"", "LOAD:\"folder.cfg\"", "LOAD:\"nul.cfg\" QUIT"}) {
+        EXPECT_EQ(send(kHandoverTag, handoverBlock(scratch.path().c_str(), load)), TRUE) << load;
+    }
+    std::string unterminated = handoverBlock(scratch.path().c_str(), "LOAD:\"");
+    unterminated += std::string(64 * 1024, 'x');
+    EXPECT_EQ(send(kHandoverTag, unterminated), TRUE);
+    pumpFor(300);
+    EXPECT_EQ(messageBoxOf(running.id()), nullptr);
+    EXPECT_EQ(typedByButtonOne(), (Keys{"+D", "-D"}));
     exitThroughTray(running, window);
 }
 
