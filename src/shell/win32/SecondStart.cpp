@@ -20,6 +20,10 @@ constexpr UINT kHandoverPatienceMs = 15000;
 
 bool accepting = false;
 
+// A start that takes longer (a message box of its own start-up) is passed
+// by: the second start then finds its window and is told it was not taken.
+constexpr DWORD kStartLockPatienceMs = 5000;
+
 void reportProgramNotFound(const TrayControllerContext& tray, const char* name) {
     char text[256];
     std::snprintf(text, sizeof text, "could not start %s: program not found", name);
@@ -32,6 +36,20 @@ void postTrayCommand(const TrayControllerContext& tray, int id) {
 }
 
 }  // namespace
+
+StartLock::StartLock() {
+    mutex_ = CreateMutexA(nullptr, FALSE, "Local\\TarvikStart");
+    if (mutex_ == nullptr) return;
+    const DWORD waited = WaitForSingleObject(mutex_, kStartLockPatienceMs);
+    held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+}
+
+void StartLock::release() {
+    if (held_) ReleaseMutex(mutex_);
+    held_ = false;
+    if (mutex_ != nullptr) CloseHandle(mutex_);
+    mutex_ = nullptr;
+}
 
 bool handOverToRunningInstance(HWND running, const char* commandLine) {
     char directory[MAX_PATH] = {};

@@ -11,6 +11,23 @@
 
 namespace tarvik {
 
+// Two starts at the same moment (a Startup shortcut and a double click)
+// would both find no running Tarvik: a start holds this lock from looking
+// for one until it takes handovers itself (or ends), and the other waits
+// for it, a few seconds at most.
+class StartLock {
+  public:
+    StartLock();
+    ~StartLock() { release(); }
+    StartLock(const StartLock&) = delete;
+    StartLock& operator=(const StartLock&) = delete;
+    void release();
+
+  private:
+    HANDLE mutex_ = nullptr;
+    bool held_ = false;
+};
+
 // The second start's side: true when the running Tarvik took the command
 // line. It may bring its windows forward, as this start could.
 bool handOverToRunningInstance(HWND running, const char* commandLine);

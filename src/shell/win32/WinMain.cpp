@@ -138,6 +138,7 @@ int run(HINSTANCE instance, const char* commandLine) {
     }
     // A second start maps nothing beside the first: it hands its command
     // line over. Start-up-only options mean nothing to a running Tarvik.
+    StartLock startLock;
     if (HWND running = FindWindowA(kControllerClass, nullptr); running != nullptr) {
         if (handOverToRunningInstance(running, commandLine)) return 0;
         showError("Tarvik is running but did not take this start");
@@ -221,6 +222,7 @@ int run(HINSTANCE instance, const char* commandLine) {
         showError("could not create thread");
     }
     acceptHandovers();
+    startLock.release();
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
