@@ -10,7 +10,7 @@ root=$(pwd)
 bash scripts/setup.sh
 bash scripts/build.sh windows
 
-version=$(sed -nE 's/.*VersionString\[\] = "Tarvik ([0-9.]+).*/\1/p' src/shell/VersionString.h)
+version=$(sed -nE 's/^#define TARVIK_VERSION_TEXT "([0-9.]+)"/\1/p' src/shell/VersionString.h)
 [ -n "$version" ] || { echo "package: no version in src/shell/VersionString.h" >&2; exit 1; }
 bin="$root/build/windows/bin"
 name="tarvik-$version-win64"

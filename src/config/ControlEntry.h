@@ -118,6 +118,10 @@ enum MouseActionCode : uint8_t {
     kLeftButtonUp = 38,
     kMiddleButtonUp = 40,
     kRightButtonUp = 42,
+    // Not mouse input: the press asks for the next or previous file of the
+    // tray's configuration list. Older versions do nothing for them.
+    kNextConfiguration = 50,
+    kPreviousConfiguration = 51,
 };
 
 // The entry-index map of a block.

@@ -137,6 +137,14 @@ void ActionExecution::keySequenceUp(const ControlEntry& entry) {
 }
 
 void ActionExecution::mouseAction(int block, const ControlEntry& entry, ActionMode mode) {
+    if (entry.mouseActionCode == kNextConfiguration ||
+        entry.mouseActionCode == kPreviousConfiguration) {
+        if (isPress(mode)) {
+            context_.windows.askForConfigurationStep(
+                entry.mouseActionCode == kNextConfiguration ? 1 : -1);
+        }
+        return;
+    }
     EngineState& state = context_.state;
     state.currentXStep = entry.xStep;
     state.currentYStep = entry.yStep;

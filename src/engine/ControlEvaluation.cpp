@@ -137,6 +137,41 @@ void takeButtonsAsRemembered(EvaluationContext& context, int block) {
         memory.previousButtons[i] = context.devices.states[block].buttons[i];
 }
 
+void takeHeldControlsAsRemembered(Configuration& config, const DeviceTable& devices) {
+    const int blocks = kBlockCount < kDeviceSlots ? kBlockCount : kDeviceSlots;
+    for (int b = 0; b < blocks; ++b) {
+        LayerBlock& block = config.blocks[b];
+        const DeviceState& state = devices.states[b];
+        for (int i = 0; i < 32; ++i) block.previousButtons[i] = state.buttons[i];
+        for (int p = 0; p < kPovCount; ++p) {
+            const int sector = evaluationSector(state.pov[p]);
+            block.activePovEntries[p] =
+                sector == kNoSector ? 0 : static_cast<uint32_t>(EntryIndex::pov(p, sector));
+        }
+        // As the evaluation holds them: one level per direction, none for
+        // entries that press on every pass anyway.
+        const int firstLevel = block.singleSensitivity != 0 ? 2 : 0;
+        for (int d = 0; d < kDirections; ++d) {
+            const int32_t raw = state.axes[d / 2];
+            const int64_t v = (d % 2 == 0) ? int64_t{raw} : -int64_t{raw};
+            uint8_t* held = block.activeAxisEntries[d];
+            for (int level = firstLevel; level <= 2; ++level) {
+                const bool inside =
+                    v >= block.axisThresholds[d][level] && v <= block.axisThresholds[d][level + 1];
+                if (!inside) {
+                    held[level] = 0;
+                    continue;
+                }
+                held[level + 1] = 0;
+                if (level >= 1) held[level - 1] = 0;
+                const int entry = EntryIndex::axis(level, d);
+                held[level] =
+                    block.entries[entry].autoRepeat == 0 ? static_cast<uint8_t>(entry) : 0;
+            }
+        }
+    }
+}
+
 void evaluateBlock(EvaluationContext& context, int block) {
     if (block < 0 || block >= kBlockCount) return;
     pollWithoutShiftButton(context, block);

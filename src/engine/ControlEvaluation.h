@@ -21,4 +21,10 @@ void evaluateBlock(EvaluationContext& context, int block);
 // when the block is next evaluated.
 void takeButtonsAsRemembered(EvaluationContext& context, int block);
 
+// After a switch a control asked for, while the mapping stands still: every
+// block of the new record takes its buttons, hats and axes as they were last
+// polled, as if it had pressed what is held, so that the control that asked
+// (and every other held one) acts from its next press. Nothing is pressed.
+void takeHeldControlsAsRemembered(Configuration& config, const DeviceTable& devices);
+
 }  // namespace tarvik

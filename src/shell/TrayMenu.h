@@ -17,6 +17,7 @@ constexpr int kFollowPrograms = 103;  // checked while following
 // The two checked items, switched by the tray itself.
 constexpr int kSendScanCodes = 110;
 constexpr int kPauseMapping = 111;
+constexpr int kStartWithWindows = 112;  // checked while the Startup shortcut exists
 constexpr int kProgram = 2000;
 constexpr int kFirstConfigFile = 2001;  // + row of the configuration file list
 

@@ -33,6 +33,9 @@ class RecordingEngineWindows : public EngineWindows {
         }
         return selectorHandle;
     }
+    void askForConfigurationStep(int step) override {
+        if (log_ != nullptr) log_->push_back("configuration step " + std::to_string(step));
+    }
 
   private:
     std::vector<std::string>* log_ = nullptr;

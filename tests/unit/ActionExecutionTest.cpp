@@ -261,6 +261,17 @@ TEST_F(Actions, MouseActionNeedsExactlyOneButModifiersAnyNonZero) {
     EXPECT_EQ(release(e), Log{kAltUp});
 }
 
+TEST_F(Actions, ConfigurationStepsAreAskedForOnPressAndSendNoMouseInput) {
+    ControlEntry& e = entry(1);
+    e.mouseAction = 1;
+    e.autoRelease = 1;
+    e.mouseActionCode = kNextConfiguration;
+    EXPECT_EQ(press(e), Log{"configuration step 1"});
+    EXPECT_EQ(release(e), Log{});
+    e.mouseActionCode = kPreviousConfiguration;
+    EXPECT_EQ(press(e), Log{"configuration step -1"});
+}
+
 TEST_F(Actions, SwitchProgramTypesAltTabInFourEvents) {
     ControlEntry& e = entry(5);
     e.switchProgram = 1;

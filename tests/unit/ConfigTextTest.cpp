@@ -143,8 +143,8 @@ TEST(ConfigText, EveryKindOfFieldRoundTrips) {
     // Every mouse action of the list and a code it lacks, one hat 3 entry
     // and one entry of no control, in a block only a long file holds and in
     // one only the whole record holds.
-    const uint8_t codes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  28, 38, 9,  10,
-                             30, 40, 11, 12, 32, 42, 13, 14, 15, 16, 17, 18, 19};
+    const uint8_t codes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  28, 38, 9,  10, 30,
+                             40, 11, 12, 32, 42, 13, 14, 15, 16, 17, 18, 50, 51, 19};
     for (size_t i = 0; i < sizeof codes; ++i) {
         ControlEntry& entry = record->blocks[6].entries[EntryIndex::button(static_cast<int>(i))];
         entry.mouseAction = 1;
@@ -163,6 +163,7 @@ TEST(ConfigText, EveryKindOfFieldRoundTrips) {
                          "SHIFT+7 (char '/')"),
               std::string::npos)
         << shown;
+    EXPECT_NE(shown.find("mouse action: previous configuration"), std::string::npos);
 }
 
 struct BadInput {

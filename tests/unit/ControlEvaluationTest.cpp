@@ -199,6 +199,20 @@ TEST_F(Evaluation, HatAutoRepeatPressesEveryPassAndReleasesOnce) {
     EXPECT_EQ(pass(), Log{"release 0:89"});
 }
 
+TEST_F(Evaluation, ControlsHeldThroughASwitchActFromTheirNextPress) {
+    state().buttons[2] = 0x80;
+    state().axes[0] = 600;
+    state().pov[0] = 9000;
+    takeHeldControlsAsRemembered(*config, *devices);
+    EXPECT_EQ(pass(), Log{});
+    state().buttons[2] = 0;
+    state().axes[0] = 0;
+    state().pov[0] = 0xFFFFFFFF;
+    EXPECT_EQ(pass(), (Log{"release 0:3", "release 0:49", "release 0:83"}));
+    state().buttons[2] = 0x80;
+    EXPECT_EQ(pass(), Log{"press 0:3"});
+}
+
 TEST_F(Evaluation, OrderIsButtonsThenAxesThenHats) {
     state().pov[0] = 18000;
     state().axes[0] = -900;

@@ -155,6 +155,10 @@ TEST(KeyAndActionLists, ItemsInTheirOrderWithTheirCodes) {
     EXPECT_EQ(mouseActionListItems[9].code, 28);
     EXPECT_STREQ(mouseActionListItems[24].text, "y absolute");
     EXPECT_EQ(mouseActionListItems[24].code, 18);
+    EXPECT_STREQ(mouseActionListItems[25].text, "next configuration");
+    EXPECT_EQ(mouseActionListItems[25].code, 50);
+    EXPECT_STREQ(mouseActionListItems[26].text, "previous configuration");
+    EXPECT_EQ(mouseActionListItems[26].code, 51);
     EXPECT_STREQ(keyListItems[0].text, "left button");
     EXPECT_STREQ(keyListItems[12].text, "capital CL");
     EXPECT_STREQ(keyListItems[46].text, "substract");

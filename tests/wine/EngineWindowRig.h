@@ -103,7 +103,7 @@ class EngineWindowRig : public ::testing::Test {
 
     Win32Platform platform;
     std::unique_ptr<AppState> app = std::make_unique<AppState>();
-    Win32EngineWindows windows{*app};
+    Win32EngineWindows windows{*app, nullptr};
     HBRUSH faceBrush = nullptr;
     HWND probe = nullptr;
 

@@ -292,7 +292,7 @@ class EngineWindowCreation : public InjectedInput {
 TEST_F(EngineWindowCreation, WindowsAreTopmostVisibleAndLeaveTheFocusAlone) {
     if (!registered) GTEST_SKIP() << "the classes are registered elsewhere in this process";
     auto shared = std::make_unique<SharedState>();
-    Win32EngineWindows windows(*shared);
+    Win32EngineWindows windows(*shared, nullptr);
 
     HWND text = reinterpret_cast<HWND>(windows.openTextInputWindow());
     ASSERT_NE(text, nullptr);

@@ -5,7 +5,9 @@
 // the name the tray would show. The flag byte decides whether the LOAD:
 // file exists (bit 0) and whether the program starts (bit 1). The text's
 // first 260 bytes are also the loaded record's autostartPath, terminated or
-// not, for AUTOSTART.
+// not, for AUTOSTART. The same bytes are then handed over as a second
+// start's block would be, raw and behind the block's magic: bit 2 of the flag
+// byte ends the directory early, so the command line starts inside them.
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,6 +19,7 @@
 #include "config/ConfigFiles.h"
 #include "platform/FileSystem.h"
 #include "shell/CommandLine.h"
+#include "shell/Handover.h"
 #include "shell/ProgramPath.h"
 #include "shell/StartConfiguration.h"
 
@@ -121,6 +124,38 @@ void checkName(const char* text, const char* option, bool present,
     if (length < kCommandLineNameLength && next != '\0' && next != '"') std::abort();
 }
 
+// What a read handover block gives: paths terminated within their arrays,
+// and a load path only for a LOAD: that names something.
+void checkHandover(const Handover& handover) {
+    if (strnlen(handover.loadPath, sizeof handover.loadPath) == sizeof handover.loadPath) {
+        std::abort();
+    }
+    if (strnlen(handover.startPath, sizeof handover.startPath) == sizeof handover.startPath) {
+        std::abort();
+    }
+    if (handover.loadPath[0] != '\0' && !handover.options.load) std::abort();
+    if (handover.loadPath[0] != '\0' && namesADevice(handover.options.loadName)) std::abort();
+}
+
+void fuzzHandover(const uint8_t* bytes, size_t length, bool earlyDirectoryEnd, FileSystem& files) {
+    std::unique_ptr<Handover> handover(new Handover);
+    // Raw: nearly always refused, never read beyond its end.
+    std::unique_ptr<char[]> raw(new char[length]);
+    std::memcpy(raw.get(), bytes, length);
+    if (readHandover(kHandoverTag, raw.get(), length, files, *handover)) checkHandover(*handover);
+
+    std::string block(kHandoverMagic, sizeof kHandoverMagic);
+    if (earlyDirectoryEnd) block += "C:\\dir" + std::string(1, '\0');
+    block.append(reinterpret_cast<const char*>(bytes), length);
+    std::unique_ptr<char[]> framed(new char[block.size()]);
+    std::memcpy(framed.get(), block.data(), block.size());
+    if (readHandover(kHandoverTag, framed.get(), block.size(), files, *handover)) {
+        checkHandover(*handover);
+    } else if (earlyDirectoryEnd) {
+        std::abort();  // a block with its magic and directory is always read
+    }
+}
+
 Configuration config;
 FunctionKeyTable functionKeys;
 CfgFileList fileList;
@@ -172,5 +207,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (launcher.launches != (launches ? 1 : 0)) std::abort();
     const bool reported = !options.autostart && options.start && !launcher.succeeds;
     if (platform.programNotFound != (reported ? 1 : 0)) std::abort();
+
+    fuzzHandover(data + 1, length, (flags & 4) != 0, files);
     return 0;
 }

@@ -74,7 +74,7 @@ DWORD WINAPI PollingThread(LPVOID parameter) {
     HeldInputTracker tracker(system, state.engine.heldInput);
     StoppablePlatform platform(system, tracker, state.runFlag, state.engine.pauseRequests);
     SyntheticInput input(platform, state.engine, state.devices);
-    Win32EngineWindows windows(state);
+    Win32EngineWindows windows(state, start.shellWindow);
     ActionExecution executor(
         ActionContext{input, state.engine, state.functionKeys, state.devices, platform, windows});
     DirectInputDeviceSource source(state.devices, *start.directInput);

@@ -19,6 +19,7 @@ struct PollingThreadContext {
     TextInputView* textInputView;
     FunctionKeySelectorView* selectorView;
     LearningView* learningView;
+    HWND shellWindow;  // takes the configuration steps the controls ask for
 };
 
 // Thread entry; its argument is a PollingThreadContext that outlives the

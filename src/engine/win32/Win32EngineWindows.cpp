@@ -29,6 +29,11 @@ WindowHandle Win32EngineWindows::openTextInputWindow() {
                             WS_CAPTION | WS_THICKFRAME, 640, 480);
 }
 
+void Win32EngineWindows::askForConfigurationStep(int step) {
+    // Posted, never sent: the receiver pauses this thread while it loads.
+    PostMessageA(shellWindow_, kConfigurationStepMessage, static_cast<WPARAM>(step), 0);
+}
+
 WindowHandle Win32EngineWindows::openSelectorWindow() {
     return openEngineWindow(state_, kSelectorWindowClass, "F1", WS_CAPTION, 0, 0);
 }

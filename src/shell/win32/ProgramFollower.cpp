@@ -239,6 +239,11 @@ void configurationChosenByHand(const char* file) {
     showTip();
 }
 
+const char* configurationInUse() {
+    if (setUp.state != nullptr) noticeHandChoice();
+    return following.currentFile;
+}
+
 void followAfterConfigWindow() {
     if (setUp.state == nullptr) return;
     noticeHandChoice();

@@ -42,6 +42,9 @@ void showTrayTipAgain();
 // A configuration loaded by hand from the tray menu.
 void configurationChosenByHand(const char* file);
 
+// The name of the configuration in use, as it was loaded.
+const char* configurationInUse();
+
 // The configuration window has closed: what it loaded by hand comes back
 // from now on, and the program in front gets its configuration.
 void followAfterConfigWindow();

@@ -5,14 +5,18 @@
 
 #include "config/BoundedString.h"
 #include "engine/win32/MappingPause.h"
+#include "engine/win32/Win32EngineWindows.h"
 #include "input/win32/DeviceLayer.h"
 #include "platform/win32/WindowClass.h"
 #include "shell/LetGoEvents.h"
 #include "shell/TrayMenu.h"
 #include "shell/VersionString.h"
+#include "shell/win32/ConfigurationSwitch.h"
 #include "shell/win32/DeviceChange.h"
 #include "shell/win32/ProgramFollower.h"
+#include "shell/win32/SecondStart.h"
 #include "shell/win32/SessionWatch.h"
+#include "shell/win32/StartupShortcut.h"
 #include "shell/win32/TrayIcon.h"
 
 namespace tarvik {
@@ -23,11 +27,11 @@ constexpr UINT_PTR kFollowTimer = 0;
 constexpr UINT kFollowPeriodMs = 50;
 
 constexpr char kAboutCaption[] = " About...";
-constexpr char kAboutText[] =
-    "Tarvik 8.4\r\n"
-    "game controllers as keyboard and mouse\r\n"
-    "right click the tray icon for the menu\r\n"
-    "double click it to configure";
+constexpr char kAboutText[] = "Tarvik " TARVIK_VERSION_TEXT
+                              "\r\n"
+                              "game controllers as keyboard and mouse\r\n"
+                              "right click the tray icon for the menu\r\n"
+                              "double click it to configure";
 
 // The follow step has work only while the configuration window is open, and
 // that window opens only from here; so the timer runs from its opening until
@@ -78,6 +82,12 @@ void runCommand(const TrayControllerContext& tray, int id) {
     }
     if (id == TrayCommand::kPauseMapping) {
         togglePause(tray);
+        return;
+    }
+    if (id == TrayCommand::kStartWithWindows) {
+        if (!setStartupShortcut(!startupShortcutExists())) {
+            showSwitchBalloon(tray, "could not change the shortcut in the Startup folder");
+        }
         return;
     }
     Win32TrayActions actions(tray);
@@ -132,6 +142,8 @@ void showMenu(const TrayControllerContext& tray, HWND window) {
                 TrayCommand::kSendScanCodes, "Send scan codes");
     AppendMenuA(menu, checked(tray.pause->pause.has_value()), TrayCommand::kPauseMapping,
                 "Pause mapping");
+    AppendMenuA(menu, checked(startupShortcutExists()), TrayCommand::kStartWithWindows,
+                "Start with Windows");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, TrayCommand::kConfig, "&Config ...");
     AppendMenuA(menu, MF_STRING, TrayCommand::kAbout, "&About...");
@@ -230,6 +242,12 @@ LRESULT CALLBACK trayControllerProc(HWND window, UINT message, WPARAM wParam, LP
             break;
         case kTrayMessage:
             trayIconMessage(*tray, window, wParam, lParam);
+            break;
+        case WM_COPYDATA:
+            return takeHandover(*tray, *reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE
+                                                                                         : FALSE;
+        case kConfigurationStepMessage:
+            stepConfiguration(*tray, static_cast<int>(static_cast<INT_PTR>(wParam)));
             break;
         case WM_POWERBROADCAST:
             if (powerEventLetsGo(wParam)) letGoOfHeldInput(*tray);

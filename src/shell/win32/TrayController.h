@@ -1,8 +1,9 @@
 #pragma once
 // The hidden TaskBarController window: the tray icon's menu and double
-// click, the command a second instance sends to end this one, the 50 ms
-// timer that lets the configuration window follow the device, and the
-// system's word that devices came or went.
+// click, the command a second instance sends to end this one, the command
+// line a second start hands over, the configuration steps controls ask
+// for, the 50 ms timer that lets the configuration window follow the
+// device, and the system's word that devices came or went.
 
 #include <windows.h>
 

@@ -24,6 +24,7 @@
 #include "shell/win32/ElevationWatch.h"
 #include "shell/win32/ForegroundHook.h"
 #include "shell/win32/ProgramFollower.h"
+#include "shell/win32/SecondStart.h"
 #include "shell/win32/ShellHandles.h"
 #include "shell/win32/TimerResolution.h"
 #include "shell/win32/TrayController.h"
@@ -129,6 +130,14 @@ int run(HINSTANCE instance, const char* commandLine) {
         askRunningInstanceToQuit();
         return 0;
     }
+    // A second start maps nothing beside the first: it hands its command
+    // line over. Start-up-only options mean nothing to a running Tarvik.
+    StartLock startLock;
+    if (HWND running = FindWindowA(kControllerClass, nullptr); running != nullptr) {
+        if (handOverToRunningInstance(running, commandLine)) return 0;
+        showError("Tarvik is running but did not take this start");
+        return 1;
+    }
 
     // Before the first pass, until after the polling thread has ended.
     const FineTimerResolution fineTimer;
@@ -150,8 +159,8 @@ int run(HINSTANCE instance, const char* commandLine) {
     TrayPause trayPause;
     TrayControllerContext tray{&state,        &shell,        &files,     &launcher,   &deviceSource,
                                &configWindow, &learningView, &trayPause, &directInput};
-    PollingThreadContext polling{&state, &directInput, &textInputView, &selectorView,
-                                 &learningView};
+    PollingThreadContext polling{&state,        &directInput,  &textInputView,
+                                 &selectorView, &learningView, nullptr};
     if (!registerClasses()) {
         showError("unable to register window class");
         return shutDown(ShutdownFrom::kPen);
@@ -163,6 +172,8 @@ int run(HINSTANCE instance, const char* commandLine) {
         showError("unable to open window");
         return shutDown(ShutdownFrom::kClasses);
     }
+
+    polling.shellWindow = shell.controllerWindow;
 
     state.devices.deviceCount = 0;
     state.devices.lastDeviceIndex = 0;
@@ -208,6 +219,8 @@ int run(HINSTANCE instance, const char* commandLine) {
         state.runFlag = 0;
         showError("could not create thread");
     }
+    acceptHandovers();
+    startLock.release();
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -222,6 +235,5 @@ int run(HINSTANCE instance, const char* commandLine) {
 }  // namespace tarvik
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    tarvik::run(instance, commandLine);
-    return 0;
+    return tarvik::run(instance, commandLine);
 }

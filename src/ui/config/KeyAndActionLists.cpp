@@ -28,6 +28,8 @@ const ListItem mouseActionListItems[kMouseActionItemCount] = {
     {"wheel scroll -YStep", kWheelScrollYStep},
     {"x absolute", kXAbsolute},
     {"y absolute", kYAbsolute},
+    {"next configuration", kNextConfiguration},
+    {"previous configuration", kPreviousConfiguration},
 };
 
 const ListItem keyListItems[kKeyItemCount] = {

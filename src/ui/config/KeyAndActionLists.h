@@ -15,7 +15,7 @@ struct ListItem {
     uint8_t code;
 };
 
-constexpr int kMouseActionItemCount = 25;
+constexpr int kMouseActionItemCount = 27;
 constexpr int kKeyItemCount = 91;
 
 // mouseActionList: the datum is the MouseActionCode.
