@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/text_input/TextInputStep.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingExecutor.h"
 #include "fakes/RecordingKeySender.h"
 #include "fakes/RecordingPlatform.h"
 #include "ui/text_input/TextInputLayout.h"
-#include "ui/text_input/TextInputStep.h"
 
 namespace tarvik {
 namespace {

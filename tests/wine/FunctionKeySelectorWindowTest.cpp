@@ -4,7 +4,8 @@
 
 #include "EngineWindowRig.h"
 #include "engine/SyntheticInput.h"
-#include "ui/text_input/FunctionKeySelector.h"
+#include "engine/text_input/FunctionKeySelector.h"
+#include "ui/text_input/TextInputLayout.h"
 
 namespace tarvik {
 namespace {
