@@ -79,6 +79,12 @@ class Actions : public ::testing::Test {
         recordKey(e, 0x42, 0x30, 'b');
         return e;
     }
+    ControlEntry& mouseEntry(MouseActionCode code, int index = 4, int block = 0) {
+        ControlEntry& e = entry(index, block);
+        e.mouseAction = 1;
+        e.mouseActionCode = code;
+        return e;
+    }
 };
 
 TEST_F(Actions, KeySequenceIsHeldFromPressToReleaseAndLetGoInOrder) {
@@ -232,9 +238,7 @@ TEST_F(Actions, EntryModifiersStayDownWithAutoReleaseAndRepeatWithAutoRepeat) {
 }
 
 TEST_F(Actions, EntryModifiersAroundAMouseClickWithAutoRelease) {
-    ControlEntry& e = entry(4);
-    e.mouseAction = 1;
-    e.mouseActionCode = kLeftClick;
+    ControlEntry& e = mouseEntry(kLeftClick);
     e.withShift = 1;
     e.autoRelease = 1;
     EXPECT_EQ(press(e), (Log{kShiftDown, mouse(0x2), mouse(0x4)}));
@@ -242,9 +246,7 @@ TEST_F(Actions, EntryModifiersAroundAMouseClickWithAutoRelease) {
 }
 
 TEST_F(Actions, AutoReleaseOfAButtonDownActionReleasesWithinThePress) {
-    ControlEntry& e = entry(4);
-    e.mouseAction = 1;
-    e.mouseActionCode = kRightButtonDown;
+    ControlEntry& e = mouseEntry(kRightButtonDown);
     e.autoRelease = 1;
     e.delayMs = 3;
     platform.recordSleeps = true;
@@ -389,9 +391,7 @@ TEST_F(Actions, DynamicStepScalesMovesByTheEntrysAxisInTheBlocksRow) {
         {EntryIndex::axis(0, 10), 5, 20, 0, 0},      // below 200 / step: nothing
     };
     for (const Case& c : cases) {
-        ControlEntry& e = entry(c.index, 3);
-        e.mouseAction = 1;
-        e.mouseActionCode = kMoveRightDown;
+        ControlEntry& e = mouseEntry(kMoveRightDown, c.index, 3);
         e.dynamicStep = 1;
         e.xStep = 8;
         e.yStep = 4;
@@ -405,17 +405,12 @@ TEST_F(Actions, DynamicStepScalesMovesByTheEntrysAxisInTheBlocksRow) {
 TEST_F(Actions, DynamicStepOnOtherEntriesKeepsThePlainSteps) {
     devices->states[0].axes[0] = 1000;
     for (int index : {EntryIndex::button(4), EntryIndex::pov(0, 2), 0, 150}) {
-        ControlEntry& e = entry(index);
-        e.mouseAction = 1;
-        e.mouseActionCode = kMoveLeftUp;
+        ControlEntry& e = mouseEntry(kMoveLeftUp, index);
         e.dynamicStep = 1;
         EXPECT_EQ(press(e), Log{mouse(0x1, -8, -8)}) << index;
     }
     // Without the flag an axis entry moves by plain steps too.
-    ControlEntry& axis = entry(EntryIndex::axis(0, 0));
-    axis.mouseAction = 1;
-    axis.mouseActionCode = kMoveRight;
-    EXPECT_EQ(press(axis), Log{mouse(0x1, 8, 0)});
+    EXPECT_EQ(press(mouseEntry(kMoveRight, EntryIndex::axis(0, 0))), Log{mouse(0x1, 8, 0)});
 }
 
 }  // namespace

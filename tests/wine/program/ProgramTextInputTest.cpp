@@ -53,6 +53,22 @@ class ProgramTextInput : public RunningProgram {
         setButton(0, button, false);
         nextRead();
     }
+
+    // Holds button 0, which opens the grid, until the grid shows.
+    HWND openGridWithButton0(const TarvikProcess& tarvik) {
+        setButton(0, 0, true);
+        HWND grid = waitForGrid(tarvik);
+        setButton(0, 0, false);
+        return grid;
+    }
+
+    // Once text input has ended the mapping is back: button 2 types "m".
+    void expectButton2TypesM() {
+        ASSERT_TRUE(probe.focus()) << describeForeground();
+        click(0, 2);
+        ASSERT_TRUE(probe.waitForKeys(2));
+        EXPECT_EQ(probe.keys(), (Keys{"+M", "-M"}));
+    }
 };
 
 TEST_F(ProgramTextInput, ConfigurationWindowSelectsAMovedAxis) {
@@ -98,10 +114,8 @@ TEST_F(ProgramTextInput, StickAndButtonsTypeFromTheGridUntilTheExitRow) {
     HWND window = startMapping(tarvik);
     ASSERT_NE(window, nullptr);
 
-    setButton(0, 0, true);
-    HWND grid = waitForGrid(tarvik);
+    HWND grid = openGridWithButton0(tarvik);
     ASSERT_NE(grid, nullptr);
-    setButton(0, 0, false);
     char caption[64] = {};
     GetWindowTextA(grid, caption, sizeof caption);
     EXPECT_STREQ(caption, "text input with gaming device");
@@ -136,10 +150,7 @@ TEST_F(ProgramTextInput, StickAndButtonsTypeFromTheGridUntilTheExitRow) {
     EXPECT_EQ(probe.count(), 4u);
 
     probe.clear();
-    ASSERT_TRUE(probe.focus()) << describeForeground();
-    click(0, 2);
-    ASSERT_TRUE(probe.waitForKeys(2));
-    EXPECT_EQ(probe.keys(), (Keys{"+M", "-M"}));
+    ASSERT_NO_FATAL_FAILURE(expectButton2TypesM());
     exitThroughTray(tarvik, window);
 }
 
@@ -153,17 +164,12 @@ TEST_F(ProgramTextInput, AGridClosedByAnotherProgramEndsTextInput) {
     HWND window = startMapping(tarvik);
     ASSERT_NE(window, nullptr);
 
-    setButton(0, 0, true);
-    HWND grid = waitForGrid(tarvik);
+    HWND grid = openGridWithButton0(tarvik);
     ASSERT_NE(grid, nullptr);
-    setButton(0, 0, false);
     PostMessageA(grid, WM_CLOSE, 0, 0);  // as the taskbar does
     ASSERT_TRUE(pumpUntil([&] { return !IsWindow(grid); }, 3000));
 
-    ASSERT_TRUE(probe.focus()) << describeForeground();
-    click(0, 2);
-    ASSERT_TRUE(probe.waitForKeys(2));
-    EXPECT_EQ(probe.keys(), (Keys{"+M", "-M"}));
+    ASSERT_NO_FATAL_FAILURE(expectButton2TypesM());
     exitThroughTray(tarvik, window);
 }
 
