@@ -208,23 +208,37 @@ TEST_F(Actions, PerKeyModifiersWrapOnlyTheirKeyDown) {
     EXPECT_EQ(press(e), (Log{kShiftDown, kADown, kAUp, kShiftUp}));
 }
 
-TEST_F(Actions, EntryModifiersAreHeldFromPressToRelease) {
-    ControlEntry& e = keysAB();
-    e.withShift = 1;
-    e.withAlt = 1;
-    e.withCtrl = 1;
-    EXPECT_EQ(press(e), (Log{kShiftDown, kAltDown, kCtrlDown, kADown, kBDown}));
-    EXPECT_EQ(release(e), (Log{kAUp, kBUp, kShiftUp, kAltUp, kCtrlUp}));
+// The entry's SHIFT, ALT and CTRL flags around the keys A and B.
+struct ModifierCase {
+    const char* rule;
+    uint8_t withShift, withAlt, withCtrl;
+    Log pressed, released;
+};
+
+void PrintTo(const ModifierCase& c, std::ostream* os) {
+    *os << c.rule;
 }
 
-TEST_F(Actions, EntryModifiersCountOnlyWhenOne) {
+class EntryModifiers : public Actions, public ::testing::WithParamInterface<ModifierCase> {};
+
+TEST_P(EntryModifiers, WrapTheKeys) {
+    const ModifierCase& c = GetParam();
     ControlEntry& e = keysAB();
-    e.withShift = 2;
-    e.withAlt = 0xFF;
-    e.withCtrl = 1;
-    EXPECT_EQ(press(e), (Log{kCtrlDown, kADown, kBDown}));
-    EXPECT_EQ(release(e), (Log{kAUp, kBUp, kCtrlUp}));
+    e.withShift = c.withShift;
+    e.withAlt = c.withAlt;
+    e.withCtrl = c.withCtrl;
+    EXPECT_EQ(press(e), c.pressed);
+    EXPECT_EQ(release(e), c.released);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, EntryModifiers,
+    ::testing::Values(ModifierCase{"AreHeldFromPressToRelease", 1, 1, 1,
+                                   Log{kShiftDown, kAltDown, kCtrlDown, kADown, kBDown},
+                                   Log{kAUp, kBUp, kShiftUp, kAltUp, kCtrlUp}},
+                      ModifierCase{"CountOnlyWhenOne", 2, 0xFF, 1, Log{kCtrlDown, kADown, kBDown},
+                                   Log{kAUp, kBUp, kCtrlUp}}),
+    [](const auto& info) { return std::string(info.param.rule); });
 
 TEST_F(Actions, EntryModifiersStayDownWithAutoReleaseAndRepeatWithAutoRepeat) {
     ControlEntry& e = keysAB();

@@ -132,6 +132,27 @@ class EngineWindowRig : public ::testing::Test {
         UnregisterClassA(kProbeClass, instance);
         if (faceBrush != nullptr) DeleteObject(faceBrush);
     }
+
+    // The engine's windows must never take the foreground or the keyboard
+    // focus from the application being typed into.
+    ::testing::AssertionResult probeKeepsTheFocus() const {
+        if (GetForegroundWindow() != probe) {
+            return ::testing::AssertionFailure()
+                   << "the foreground is \"" << windowTitle(GetForegroundWindow()) << '"';
+        }
+        if (GetFocus() != probe) return ::testing::AssertionFailure() << "the focus moved";
+        return ::testing::AssertionSuccess();
+    }
+    static RECT desktopArea() {
+        RECT desktop{};
+        GetClientRect(GetDesktopWindow(), &desktop);
+        return desktop;
+    }
+    static RECT screenRectOf(HWND window) {
+        RECT placed{};
+        GetWindowRect(window, &placed);
+        return placed;
+    }
 };
 
 // A copy of a window's client area (or of the screen), read back pixel by

@@ -12,7 +12,22 @@ namespace {
 
 using Keys = std::vector<std::string>;
 
-class ProgramMapping : public RunningProgram {};
+class ProgramMapping : public RunningProgram {
+  protected:
+    // Starts Tarvik with button 1 holding `key`, presses the button and
+    // waits until the key is down; null when it never came up or never
+    // pressed the key.
+    HWND startHoldingKey(TarvikProcess& tarvik, uint8_t key) {
+        writeHoldingConfig("tarvik7.cfg", key);
+        HWND window = startHolding(tarvik);
+        if (window == nullptr) return nullptr;
+        if (!probe.waitForKeys(1)) {
+            ADD_FAILURE() << "the held key never went down";
+            return nullptr;
+        }
+        return window;
+    }
+};
 
 TEST_F(ProgramMapping, ButtonHoldsItsKeysFromPressToRelease) {
     auto config = demo::newConfiguration();
@@ -99,11 +114,9 @@ TEST_F(ProgramMapping, MouseBlockIsEvaluatedAfterEachDevice) {
 }
 
 TEST_F(ProgramMapping, EndingTheProgramLetsGoOfHeldKeys) {
-    writeHoldingConfig("tarvik7.cfg", 'H');
     TarvikProcess tarvik;
-    HWND window = startHolding(tarvik);
+    HWND window = startHoldingKey(tarvik, 'H');
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(probe.waitForKeys(1));
     EXPECT_EQ(probe.keys(), Keys{"+H"});
     exitThroughTray(tarvik, window);
     setButton(0, 0, false);
@@ -287,11 +300,9 @@ TEST_F(ProgramMapping, NoRepeatOptionSendsOneKeyDownForAHeldKey) {
 }
 
 TEST_F(ProgramMapping, KeyHeldOnAnUnpluggedControllerComesUpAndReturnsWithIt) {
-    writeHoldingConfig("tarvik7.cfg", 'U');
     TarvikProcess tarvik;
-    HWND window = startHolding(tarvik);
+    HWND window = startHoldingKey(tarvik, 'U');
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(probe.waitForKeys(1));
     block().controllers[0].setup.unplugged = 1;
     EXPECT_TRUE(probe.waitForKeys(2, 1000));
     pumpFor(100);
@@ -306,11 +317,9 @@ TEST_F(ProgramMapping, KeyHeldOnAnUnpluggedControllerComesUpAndReturnsWithIt) {
 }
 
 TEST_F(ProgramMapping, SuspendAndLockLetGoOfHeldKeys) {
-    writeHoldingConfig("tarvik7.cfg", 'S');
     TarvikProcess tarvik;
-    HWND window = startHolding(tarvik);
+    HWND window = startHoldingKey(tarvik, 'S');
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(probe.waitForKeys(1));
     // What the system sends to every top-level window.
     SendMessageA(window, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
     EXPECT_TRUE(probe.waitForKeys(2, 1000));

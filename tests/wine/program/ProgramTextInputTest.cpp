@@ -54,6 +54,20 @@ class ProgramTextInput : public RunningProgram {
         nextRead();
     }
 
+    // A record whose button 1 opens the grid and whose button 3 types "m".
+    static std::unique_ptr<Configuration> gridRecord() {
+        auto config = demo::newConfiguration();
+        LayerBlock& pad = config->blocks[0];
+        pad.entries[EntryIndex::button(0)].openStringInput = 1;
+        demo::typeText(pad.entries[EntryIndex::button(2)], "m");
+        return config;
+    }
+    // Starts Tarvik on `config`, written as tarvik7.cfg.
+    HWND startOn(TarvikProcess& tarvik, const Configuration& config) {
+        writeConfig("tarvik7.cfg", config);
+        return startMapping(tarvik);
+    }
+
     // Holds button 0, which opens the grid, until the grid shows.
     HWND openGridWithButton0(const TarvikProcess& tarvik) {
         setButton(0, 0, true);
@@ -74,9 +88,8 @@ class ProgramTextInput : public RunningProgram {
 TEST_F(ProgramTextInput, ConfigurationWindowSelectsAMovedAxis) {
     auto config = demo::newConfiguration();
     config->blocks[0].learnMask = LearnMask::kButtons | LearnMask::kAxes;
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     HWND configWindow = openConfigWindow(tarvik, window, 1050 + 33);
@@ -103,15 +116,12 @@ TEST_F(ProgramTextInput, ConfigurationWindowSelectsAMovedAxis) {
 }
 
 TEST_F(ProgramTextInput, StickAndButtonsTypeFromTheGridUntilTheExitRow) {
-    auto config = demo::newConfiguration();
+    auto config = gridRecord();
     LayerBlock& pad = config->blocks[0];
     pad.learnMask = LearnMask::kButtons | LearnMask::kAxes;
-    pad.entries[EntryIndex::button(0)].openStringInput = 1;
     demo::typeText(pad.entries[EntryIndex::button(1)], "x");  // also the exit button
-    demo::typeText(pad.entries[EntryIndex::button(2)], "m");
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     HWND grid = openGridWithButton0(tarvik);
@@ -155,13 +165,9 @@ TEST_F(ProgramTextInput, StickAndButtonsTypeFromTheGridUntilTheExitRow) {
 }
 
 TEST_F(ProgramTextInput, AGridClosedByAnotherProgramEndsTextInput) {
-    auto config = demo::newConfiguration();
-    LayerBlock& pad = config->blocks[0];
-    pad.entries[EntryIndex::button(0)].openStringInput = 1;
-    demo::typeText(pad.entries[EntryIndex::button(2)], "m");
-    writeConfig("tarvik7.cfg", *config);
+    auto config = gridRecord();
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     HWND grid = openGridWithButton0(tarvik);
@@ -176,9 +182,8 @@ TEST_F(ProgramTextInput, AGridClosedByAnotherProgramEndsTextInput) {
 TEST_F(ProgramTextInput, ThreePressesOfTheSelectorTypeF3) {
     auto config = demo::newConfiguration();
     config->blocks[0].entries[EntryIndex::button(3)].fSelect = 1;
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     bool focusKept = true;

@@ -38,17 +38,13 @@ void expectTemplate(const char* name, const TemplateDialog& want) {
     }
 }
 
-TEST(DialogTemplate, NameHoldsItsFourControls) {
-    expectTemplate(DIALOG_NAME, expectedName());
-}
+class EachDialogTemplate : public ::testing::TestWithParam<ExpectedDialog> {};
 
-TEST(DialogTemplate, ShiftHoldsFourDeviceAndThirtyTwoButtonRadios) {
-    expectTemplate(DIALOG_SHIFT, expectedShift());
+TEST_P(EachDialogTemplate, HoldsEveryControlInOrder) {
+    expectTemplate(GetParam().resource, GetParam().expected());
 }
-
-TEST(DialogTemplate, CopyHoldsEightBlockRadiosInTwoGroups) {
-    expectTemplate(DIALOG_COPY, expectedCopy());
-}
+INSTANTIATE_TEST_SUITE_P(DialogTemplate, EachDialogTemplate, ::testing::ValuesIn(kExpectedDialogs),
+                         expectedDialogLabel);
 
 // The names the code uses must be the ones the templates carry.
 TEST(DialogTemplate, SharedIdsMatchTheTemplates) {

@@ -3,6 +3,9 @@
 // in template order, independently of the resource script.
 
 #include "DialogTemplateReader.h"
+#include "ui/config/DialogIds.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
@@ -94,6 +97,24 @@ inline TemplateDialog expectedCopy() {
                       control(kRadio, 206, "Button", "4", 118, 26, 20, 12),
                       control(kRadio, 207, "Button", "S4", 146, 26, 20, 12),
                   });
+}
+
+// The three templates by resource name, for the tests that check each one.
+struct ExpectedDialog {
+    const char* label;  // the name the test case carries
+    const char* resource;
+    TemplateDialog (*expected)();
+};
+inline const ExpectedDialog kExpectedDialogs[] = {
+    {"Name", DIALOG_NAME, expectedName},
+    {"Shift", DIALOG_SHIFT, expectedShift},
+    {"Copy", DIALOG_COPY, expectedCopy},
+};
+inline void PrintTo(const ExpectedDialog& d, std::ostream* os) {
+    *os << d.resource;
+}
+inline std::string expectedDialogLabel(const ::testing::TestParamInfo<ExpectedDialog>& info) {
+    return info.param.label;
 }
 
 }  // namespace tarvik::test
