@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/Defaults.h"
@@ -64,6 +65,10 @@ class Actions : public ::testing::Test {
         executor.repeatHeldKey();
         return platform.log;
     }
+    // What the passes at the given moments repeat, one after the other.
+    void expectRepeats(std::initializer_list<std::pair<uint32_t, Log>> passes) {
+        for (const auto& [nowMs, repeated] : passes) EXPECT_EQ(repeatAt(nowMs), repeated) << nowMs;
+    }
     Log release(ControlEntry& e, int block = 0) { return run(e, ActionMode::kRelease, block); }
 
     static void recordKey(ControlEntry& e, uint16_t keyWord, uint16_t scanWord, char typed) {
@@ -97,11 +102,7 @@ TEST_F(Actions, HeldSequenceRepeatsItsLastKeyAfterTheDelayAtTheRateUntilReleased
     ControlEntry& e = keysAB();
     platform.nowMs = 1000;
     press(e);
-    EXPECT_EQ(repeatAt(1499), Log{});
-    EXPECT_EQ(repeatAt(1500), Log{kBDown});
-    EXPECT_EQ(repeatAt(1532), Log{});
-    EXPECT_EQ(repeatAt(1533), Log{kBDown});
-    EXPECT_EQ(repeatAt(1566), Log{kBDown});
+    expectRepeats({{1499, {}}, {1500, {kBDown}}, {1532, {}}, {1533, {kBDown}}, {1566, {kBDown}}});
     EXPECT_EQ(release(e), (Log{kAUp, kBUp}));
     EXPECT_EQ(repeatAt(3000), Log{});
 
@@ -109,10 +110,7 @@ TEST_F(Actions, HeldSequenceRepeatsItsLastKeyAfterTheDelayAtTheRateUntilReleased
     state.keyRepeatTiming = keyRepeatTiming(3, 0);
     platform.nowMs = 0;
     press(e);
-    EXPECT_EQ(repeatAt(999), Log{});
-    EXPECT_EQ(repeatAt(1000), Log{kBDown});
-    EXPECT_EQ(repeatAt(1399), Log{});
-    EXPECT_EQ(repeatAt(1400), Log{kBDown});
+    expectRepeats({{999, {}}, {1000, {kBDown}}, {1399, {}}, {1400, {kBDown}}});
 }
 
 TEST_F(Actions, RepeatGoesOutAsTheKeyWentDownAndEndsWithTheNextSequence) {

@@ -19,7 +19,7 @@ bool probeHasTheFocus() {
     return lstrcmpA(name, "TarvikProgramKeyProbe") == 0;
 }
 
-class ProgramTextInput : public RunningProgram {
+class ProgramTextInput : public ProgramOnRecord {
   protected:
     uint32_t reads() { return block().controllers[0].calls.getDeviceState; }
 
@@ -61,11 +61,6 @@ class ProgramTextInput : public RunningProgram {
         pad.entries[EntryIndex::button(0)].openStringInput = 1;
         demo::typeText(pad.entries[EntryIndex::button(2)], "m");
         return config;
-    }
-    // Starts Tarvik on `config`, written as tarvik7.cfg.
-    HWND startOn(TarvikProcess& tarvik, const Configuration& config) {
-        writeConfig("tarvik7.cfg", config);
-        return startMapping(tarvik);
     }
 
     // Holds button 0, which opens the grid, until the grid shows.
