@@ -84,6 +84,16 @@ class Actions : public ::testing::Test {
         recordKey(e, 0x42, 0x30, 'b');
         return e;
     }
+    // The keys A and B with the entry's SHIFT, ALT and CTRL flags as given.
+    void expectModifiersAroundAB(uint8_t shift, uint8_t alt, uint8_t ctrl, const Log& pressed,
+                                 const Log& released) {
+        ControlEntry& e = keysAB();
+        e.withShift = shift;
+        e.withAlt = alt;
+        e.withCtrl = ctrl;
+        EXPECT_EQ(press(e), pressed);
+        EXPECT_EQ(release(e), released);
+    }
     ControlEntry& mouseEntry(MouseActionCode code, int index = 4, int block = 0) {
         ControlEntry& e = entry(index, block);
         e.mouseAction = 1;
@@ -206,37 +216,14 @@ TEST_F(Actions, PerKeyModifiersWrapOnlyTheirKeyDown) {
     EXPECT_EQ(press(e), (Log{kShiftDown, kADown, kAUp, kShiftUp}));
 }
 
-// The entry's SHIFT, ALT and CTRL flags around the keys A and B.
-struct ModifierCase {
-    const char* rule;
-    uint8_t withShift, withAlt, withCtrl;
-    Log pressed, released;
-};
-
-void PrintTo(const ModifierCase& c, std::ostream* os) {
-    *os << c.rule;
+TEST_F(Actions, EntryModifiersAreHeldFromPressToRelease) {
+    expectModifiersAroundAB(1, 1, 1, {kShiftDown, kAltDown, kCtrlDown, kADown, kBDown},
+                            {kAUp, kBUp, kShiftUp, kAltUp, kCtrlUp});
 }
 
-class EntryModifiers : public Actions, public ::testing::WithParamInterface<ModifierCase> {};
-
-TEST_P(EntryModifiers, WrapTheKeys) {
-    const ModifierCase& c = GetParam();
-    ControlEntry& e = keysAB();
-    e.withShift = c.withShift;
-    e.withAlt = c.withAlt;
-    e.withCtrl = c.withCtrl;
-    EXPECT_EQ(press(e), c.pressed);
-    EXPECT_EQ(release(e), c.released);
+TEST_F(Actions, EntryModifiersCountOnlyWhenOne) {
+    expectModifiersAroundAB(2, 0xFF, 1, {kCtrlDown, kADown, kBDown}, {kAUp, kBUp, kCtrlUp});
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Actions, EntryModifiers,
-    ::testing::Values(ModifierCase{"AreHeldFromPressToRelease", 1, 1, 1,
-                                   Log{kShiftDown, kAltDown, kCtrlDown, kADown, kBDown},
-                                   Log{kAUp, kBUp, kShiftUp, kAltUp, kCtrlUp}},
-                      ModifierCase{"CountOnlyWhenOne", 2, 0xFF, 1, Log{kCtrlDown, kADown, kBDown},
-                                   Log{kAUp, kBUp, kCtrlUp}}),
-    [](const auto& info) { return std::string(info.param.rule); });
 
 TEST_F(Actions, EntryModifiersStayDownWithAutoReleaseAndRepeatWithAutoRepeat) {
     ControlEntry& e = keysAB();

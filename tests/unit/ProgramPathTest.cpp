@@ -27,10 +27,6 @@ struct Split {
     const char* name;
 };
 
-void PrintTo(const Split& c, std::ostream* os) {
-    *os << c.rule;
-}
-
 class ProgramPath : public ::testing::TestWithParam<Split> {};
 
 TEST_P(ProgramPath, SplitsIntoDirectoryAndName) {

@@ -136,22 +136,18 @@ class EngineWindowRig : public ::testing::Test {
     // The engine's windows must never take the foreground or the keyboard
     // focus from the application being typed into.
     ::testing::AssertionResult probeKeepsTheFocus() const {
-        if (GetForegroundWindow() != probe) {
-            return ::testing::AssertionFailure()
-                   << "the foreground is \"" << windowTitle(GetForegroundWindow()) << '"';
-        }
-        if (GetFocus() != probe) return ::testing::AssertionFailure() << "the focus moved";
-        return ::testing::AssertionSuccess();
+        if (GetForegroundWindow() == probe && GetFocus() == probe)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << "foreground \"" << windowTitle(GetForegroundWindow()) << "\", focus "
+               << GetFocus();
     }
-    static RECT desktopArea() {
-        RECT desktop{};
-        GetClientRect(GetDesktopWindow(), &desktop);
-        return desktop;
-    }
-    static RECT screenRectOf(HWND window) {
-        RECT placed{};
-        GetWindowRect(window, &placed);
-        return placed;
+    static RECT desktopArea() { return rectOf(GetClientRect, GetDesktopWindow()); }
+    static RECT screenRectOf(HWND window) { return rectOf(GetWindowRect, window); }
+    static RECT rectOf(BOOL(WINAPI* get)(HWND, RECT*), HWND window) {
+        RECT r{};
+        get(window, &r);
+        return r;
     }
 };
 

@@ -121,41 +121,35 @@ class ShiftDialog : public ::testing::Test {
     std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
     ConfigHeader& header = config->header;
     DialogState dialogs;
-    // Check marks of the device radios and of the button radios.
-    std::vector<bool> devices, buttons;
 
     bool run(DialogDriver::Script script) {
         DialogDriver driver("config shift device and button", std::move(script));
         return runDriven(driver, [&] { return runShiftDialog(self(), nullptr, header, dialogs); });
     }
-    void readMarks(HWND dialog) {
-        devices = checks(dialog, 200, 4);
-        buttons = checks(dialog, 300, 32);
-    }
-    // Only the device radio at `device` and the button radios at `button`
-    // carry a mark.
-    void expectMarks(int device, std::vector<int> button) {
-        EXPECT_EQ(devices, onlyChecked(4, {device}));
-        EXPECT_EQ(buttons, onlyChecked(32, std::move(button)));
-    }
 };
 
+// The check marks of the device radios, then of the button radios.
+using ShiftMarks = std::pair<std::vector<bool>, std::vector<bool>>;
+ShiftMarks marksOf(HWND dialog) {
+    return {checks(dialog, 200, 4), checks(dialog, 300, 32)};
+}
+ShiftMarks onlyMarked(int device, std::vector<int> buttons) {
+    return {onlyChecked(4, {device}), onlyChecked(32, std::move(buttons))};
+}
+
 TEST_F(ShiftDialog, DefaultsShowDevice2AndButton32AndCancelAfterClicksChangesNothing) {
-    std::vector<bool> devicesBefore, buttonsBefore;
+    ShiftMarks before, after;
     DialogPlacement where;
     EXPECT_FALSE(run([&](HWND dialog) {
-        readMarks(dialog);
-        devicesBefore = devices;
-        buttonsBefore = buttons;
+        before = marksOf(dialog);
         where = DialogDriver::placement(dialog);
         DialogDriver::click(dialog, 203);
         DialogDriver::click(dialog, 305);
-        readMarks(dialog);
+        after = marksOf(dialog);
         DialogDriver::click(dialog, IDCANCEL);
     }));
-    EXPECT_EQ(devicesBefore, onlyChecked(4, {1}));
-    EXPECT_EQ(buttonsBefore, onlyChecked(32, {31}));
-    expectMarks(3, {5});
+    EXPECT_EQ(before, onlyMarked(1, {31}));
+    EXPECT_EQ(after, onlyMarked(3, {5}));
     EXPECT_EQ(header.shiftDevice, 1u);
     EXPECT_EQ(header.shiftButton, 31u);
     expectCentredOnTop(where);
@@ -172,21 +166,22 @@ TEST_F(ShiftDialog, OkStoresTheClickedDeviceAndButton) {
 }
 
 TEST_F(ShiftDialog, DeactivateStoresNoShiftButtonAndReopensWithNoButtonChecked) {
+    ShiftMarks marks;
     EXPECT_TRUE(run([&](HWND dialog) {
         DialogDriver::click(dialog, 304);
         DialogDriver::click(dialog, 332);
-        readMarks(dialog);
+        marks = marksOf(dialog);
         DialogDriver::click(dialog, IDOK);
     }));
-    expectMarks(1, {});
+    EXPECT_EQ(marks, onlyMarked(1, {}));
     EXPECT_EQ(header.shiftDevice, 1u);
     EXPECT_EQ(header.shiftButton, 32u);
 
     EXPECT_TRUE(run([&](HWND dialog) {
-        readMarks(dialog);
+        marks = marksOf(dialog);
         DialogDriver::click(dialog, IDOK);
     }));
-    expectMarks(1, {});
+    EXPECT_EQ(marks, onlyMarked(1, {}));
     EXPECT_EQ(header.shiftButton, 32u);
 }
 

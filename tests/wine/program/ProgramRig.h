@@ -471,10 +471,6 @@ inline std::unique_ptr<Configuration> typing(const char* letter) {
     return config;
 }
 
-}  // namespace tarvik::testing
-
-namespace tarvik::testing {
-
 // A running-program test that starts Tarvik on a record of its own.
 class ProgramOnRecord : public RunningProgram {
   protected:

@@ -38,13 +38,17 @@ void expectTemplate(const char* name, const TemplateDialog& want) {
     }
 }
 
-class EachDialogTemplate : public ::testing::TestWithParam<ExpectedDialog> {};
-
-TEST_P(EachDialogTemplate, HoldsEveryControlInOrder) {
-    expectTemplate(GetParam().resource, GetParam().expected());
+TEST(DialogTemplate, NameHoldsItsFourControls) {
+    expectTemplate(DIALOG_NAME, expectedName());
 }
-INSTANTIATE_TEST_SUITE_P(DialogTemplate, EachDialogTemplate, ::testing::ValuesIn(kExpectedDialogs),
-                         expectedDialogLabel);
+
+TEST(DialogTemplate, ShiftHoldsFourDeviceAndThirtyTwoButtonRadios) {
+    expectTemplate(DIALOG_SHIFT, expectedShift());
+}
+
+TEST(DialogTemplate, CopyHoldsEightBlockRadiosInTwoGroups) {
+    expectTemplate(DIALOG_COPY, expectedCopy());
+}
 
 // The names the code uses must be the ones the templates carry.
 TEST(DialogTemplate, SharedIdsMatchTheTemplates) {
