@@ -12,10 +12,7 @@
 namespace tarvik {
 namespace {
 
-// The default record and one device.
-struct OneDevice {
-    std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
-    std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(1);
+struct OneDevice : testing::RecordAndOneJoystick {
     testing::RecordingExecutor executor;
     testing::RecordingDeviceSource source;
     EvaluationContext context{*config, *devices, source, executor};
