@@ -8,8 +8,8 @@
 
 #include "engine/HeldInput.h"
 #include "engine/KeyRepeat.h"
+#include "engine/text_input/TextInputState.h"
 #include "platform/WindowHandle.h"
-#include "ui/text_input/TextInputState.h"
 
 namespace tarvik {
 

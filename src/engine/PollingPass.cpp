@@ -1,8 +1,8 @@
 #include "engine/PollingPass.h"
 
-#include "engine/ControlEvaluation.h"
 #include "config/ShiftButton.h"
-#include "ui/text_input/WindowClosing.h"
+#include "engine/ControlEvaluation.h"
+#include "engine/text_input/WindowClosing.h"
 
 namespace tarvik {
 

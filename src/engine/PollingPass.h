@@ -8,11 +8,11 @@
 #include "engine/ActionExecutor.h"
 #include "engine/ControlLearning.h"
 #include "engine/KeySender.h"
+#include "engine/SharedState.h"
+#include "engine/text_input/FunctionKeySelector.h"
+#include "engine/text_input/TextInputStep.h"
 #include "input/DeviceState.h"
 #include "platform/Platform.h"
-#include "engine/SharedState.h"
-#include "ui/text_input/FunctionKeySelector.h"
-#include "ui/text_input/TextInputStep.h"
 
 namespace tarvik {
 

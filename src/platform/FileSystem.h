@@ -52,6 +52,21 @@ class FileSystem {
 
 }  // namespace tarvik
 
+// The whole set of overrides, for the implementations that sit on real
+// storage: each one declares them with this, so the set is written once.
+#define TARVIK_FILE_SYSTEM_OVERRIDES                                             \
+    bool exists(const char* path) override;                                      \
+    FileHandle openForRead(const char* path) override;                           \
+    FileHandle create(const char* path) override;                                \
+    size_t read(FileHandle file, void* buffer, size_t count) override;           \
+    size_t write(FileHandle file, const void* data, size_t count) override;      \
+    bool close(FileHandle file) override;                                        \
+    bool replace(const char* from, const char* to) override;                     \
+    bool remove(const char* path) override;                                      \
+    SearchHandle findFirst(const char* pattern, DirectoryEntry& entry) override; \
+    bool findNext(SearchHandle search, DirectoryEntry& entry) override;          \
+    void findClose(SearchHandle search) override;
+
 namespace tarvik {
 
 // Reads until `count` bytes have arrived or the file ends or fails; returns

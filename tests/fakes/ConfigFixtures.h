@@ -33,4 +33,11 @@ inline std::unique_ptr<DeviceTable> makeDeviceTable(int joysticks) {
     return table;
 }
 
+// The default record beside one joystick (the mouse in slot 2): where the
+// engine's rigs start.
+struct RecordAndOneJoystick {
+    std::unique_ptr<Configuration> config = makeDefaultConfiguration();
+    std::unique_ptr<DeviceTable> devices = makeDeviceTable(1);
+};
+
 }  // namespace tarvik::testing

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/Defaults.h"
@@ -64,6 +65,10 @@ class Actions : public ::testing::Test {
         executor.repeatHeldKey();
         return platform.log;
     }
+    // What the passes at the given moments repeat, one after the other.
+    void expectRepeats(std::initializer_list<std::pair<uint32_t, Log>> passes) {
+        for (const auto& [nowMs, repeated] : passes) EXPECT_EQ(repeatAt(nowMs), repeated) << nowMs;
+    }
     Log release(ControlEntry& e, int block = 0) { return run(e, ActionMode::kRelease, block); }
 
     static void recordKey(ControlEntry& e, uint16_t keyWord, uint16_t scanWord, char typed) {
@@ -79,6 +84,22 @@ class Actions : public ::testing::Test {
         recordKey(e, 0x42, 0x30, 'b');
         return e;
     }
+    // The keys A and B with the entry's SHIFT, ALT and CTRL flags as given.
+    void expectModifiersAroundAB(uint8_t shift, uint8_t alt, uint8_t ctrl, const Log& pressed,
+                                 const Log& released) {
+        ControlEntry& e = keysAB();
+        e.withShift = shift;
+        e.withAlt = alt;
+        e.withCtrl = ctrl;
+        EXPECT_EQ(press(e), pressed);
+        EXPECT_EQ(release(e), released);
+    }
+    ControlEntry& mouseEntry(MouseActionCode code, int index = 4, int block = 0) {
+        ControlEntry& e = entry(index, block);
+        e.mouseAction = 1;
+        e.mouseActionCode = code;
+        return e;
+    }
 };
 
 TEST_F(Actions, KeySequenceIsHeldFromPressToReleaseAndLetGoInOrder) {
@@ -91,11 +112,7 @@ TEST_F(Actions, HeldSequenceRepeatsItsLastKeyAfterTheDelayAtTheRateUntilReleased
     ControlEntry& e = keysAB();
     platform.nowMs = 1000;
     press(e);
-    EXPECT_EQ(repeatAt(1499), Log{});
-    EXPECT_EQ(repeatAt(1500), Log{kBDown});
-    EXPECT_EQ(repeatAt(1532), Log{});
-    EXPECT_EQ(repeatAt(1533), Log{kBDown});
-    EXPECT_EQ(repeatAt(1566), Log{kBDown});
+    expectRepeats({{1499, {}}, {1500, {kBDown}}, {1532, {}}, {1533, {kBDown}}, {1566, {kBDown}}});
     EXPECT_EQ(release(e), (Log{kAUp, kBUp}));
     EXPECT_EQ(repeatAt(3000), Log{});
 
@@ -103,10 +120,7 @@ TEST_F(Actions, HeldSequenceRepeatsItsLastKeyAfterTheDelayAtTheRateUntilReleased
     state.keyRepeatTiming = keyRepeatTiming(3, 0);
     platform.nowMs = 0;
     press(e);
-    EXPECT_EQ(repeatAt(999), Log{});
-    EXPECT_EQ(repeatAt(1000), Log{kBDown});
-    EXPECT_EQ(repeatAt(1399), Log{});
-    EXPECT_EQ(repeatAt(1400), Log{kBDown});
+    expectRepeats({{999, {}}, {1000, {kBDown}}, {1399, {}}, {1400, {kBDown}}});
 }
 
 TEST_F(Actions, RepeatGoesOutAsTheKeyWentDownAndEndsWithTheNextSequence) {
@@ -203,21 +217,12 @@ TEST_F(Actions, PerKeyModifiersWrapOnlyTheirKeyDown) {
 }
 
 TEST_F(Actions, EntryModifiersAreHeldFromPressToRelease) {
-    ControlEntry& e = keysAB();
-    e.withShift = 1;
-    e.withAlt = 1;
-    e.withCtrl = 1;
-    EXPECT_EQ(press(e), (Log{kShiftDown, kAltDown, kCtrlDown, kADown, kBDown}));
-    EXPECT_EQ(release(e), (Log{kAUp, kBUp, kShiftUp, kAltUp, kCtrlUp}));
+    expectModifiersAroundAB(1, 1, 1, {kShiftDown, kAltDown, kCtrlDown, kADown, kBDown},
+                            {kAUp, kBUp, kShiftUp, kAltUp, kCtrlUp});
 }
 
 TEST_F(Actions, EntryModifiersCountOnlyWhenOne) {
-    ControlEntry& e = keysAB();
-    e.withShift = 2;
-    e.withAlt = 0xFF;
-    e.withCtrl = 1;
-    EXPECT_EQ(press(e), (Log{kCtrlDown, kADown, kBDown}));
-    EXPECT_EQ(release(e), (Log{kAUp, kBUp, kCtrlUp}));
+    expectModifiersAroundAB(2, 0xFF, 1, {kCtrlDown, kADown, kBDown}, {kAUp, kBUp, kCtrlUp});
 }
 
 TEST_F(Actions, EntryModifiersStayDownWithAutoReleaseAndRepeatWithAutoRepeat) {
@@ -232,9 +237,7 @@ TEST_F(Actions, EntryModifiersStayDownWithAutoReleaseAndRepeatWithAutoRepeat) {
 }
 
 TEST_F(Actions, EntryModifiersAroundAMouseClickWithAutoRelease) {
-    ControlEntry& e = entry(4);
-    e.mouseAction = 1;
-    e.mouseActionCode = kLeftClick;
+    ControlEntry& e = mouseEntry(kLeftClick);
     e.withShift = 1;
     e.autoRelease = 1;
     EXPECT_EQ(press(e), (Log{kShiftDown, mouse(0x2), mouse(0x4)}));
@@ -242,9 +245,7 @@ TEST_F(Actions, EntryModifiersAroundAMouseClickWithAutoRelease) {
 }
 
 TEST_F(Actions, AutoReleaseOfAButtonDownActionReleasesWithinThePress) {
-    ControlEntry& e = entry(4);
-    e.mouseAction = 1;
-    e.mouseActionCode = kRightButtonDown;
+    ControlEntry& e = mouseEntry(kRightButtonDown);
     e.autoRelease = 1;
     e.delayMs = 3;
     platform.recordSleeps = true;
@@ -400,9 +401,7 @@ TEST_F(Actions, DynamicStepScalesMovesByTheEntrysAxisInTheBlocksRow) {
         {EntryIndex::axis(0, 10), 5, 20, 0, 0},      // below 200 / step: nothing
     };
     for (const Case& c : cases) {
-        ControlEntry& e = entry(c.index, 3);
-        e.mouseAction = 1;
-        e.mouseActionCode = kMoveRightDown;
+        ControlEntry& e = mouseEntry(kMoveRightDown, c.index, 3);
         e.dynamicStep = 1;
         e.xStep = 8;
         e.yStep = 4;
@@ -416,17 +415,12 @@ TEST_F(Actions, DynamicStepScalesMovesByTheEntrysAxisInTheBlocksRow) {
 TEST_F(Actions, DynamicStepOnOtherEntriesKeepsThePlainSteps) {
     devices->states[0].axes[0] = 1000;
     for (int index : {EntryIndex::button(4), EntryIndex::pov(0, 2), 0, 150}) {
-        ControlEntry& e = entry(index);
-        e.mouseAction = 1;
-        e.mouseActionCode = kMoveLeftUp;
+        ControlEntry& e = mouseEntry(kMoveLeftUp, index);
         e.dynamicStep = 1;
         EXPECT_EQ(press(e), Log{mouse(0x1, -8, -8)}) << index;
     }
     // Without the flag an axis entry moves by plain steps too.
-    ControlEntry& axis = entry(EntryIndex::axis(0, 0));
-    axis.mouseAction = 1;
-    axis.mouseActionCode = kMoveRight;
-    EXPECT_EQ(press(axis), Log{mouse(0x1, 8, 0)});
+    EXPECT_EQ(press(mouseEntry(kMoveRight, EntryIndex::axis(0, 0))), Log{mouse(0x1, 8, 0)});
 }
 
 }  // namespace

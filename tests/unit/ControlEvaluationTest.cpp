@@ -14,10 +14,8 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class Evaluation : public ::testing::Test {
+class Evaluation : public ::testing::Test, protected testing::RecordAndOneJoystick {
   protected:
-    std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
-    std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(1);
     testing::RecordingExecutor executor{*config};
     testing::RecordingDeviceSource source;
     EvaluationContext context{*config, *devices, source, executor};

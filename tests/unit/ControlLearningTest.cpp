@@ -32,10 +32,8 @@ constexpr uint32_t kAllCapabilities = 0x7FF;
 constexpr uint32_t kMouseCapabilities =
     CapabilityFlags::kX | CapabilityFlags::kY | CapabilityFlags::kZ;
 
-class Learning : public ::testing::Test {
+class Learning : public ::testing::Test, protected testing::RecordAndOneJoystick {
   protected:
-    std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
-    std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(1);  // mouse in slot 2
     testing::RecordingDeviceSource source{"joystick ", "mouse"};
     LoggingView view;
     SelectionState selection;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "config/KeyAndActionLists.h"
 #include "ui/config/ControlTables.h"
 #include "ui/config/FileDialogs.h"
-#include "ui/config/KeyAndActionLists.h"
 #include "ui/config/PageDisplayRules.h"
 
 namespace tarvik {

@@ -10,6 +10,18 @@
 namespace tarvik {
 namespace {
 
+// The shift dialog opened on a header that holds `device` and `button`.
+struct ShiftDialog {
+    ConfigHeader header{};
+    DialogState dialogs;
+    ShiftDialog(uint32_t device, uint32_t button) {
+        header.shiftDevice = device;
+        header.shiftButton = button;
+        beginShiftDialog(header, dialogs);
+    }
+    ShiftCommandEffect click(int id) { return shiftCommand(id, header, dialogs); }
+};
+
 TEST(DialogRules, PlacementCentresAndTruncatesTowardZero) {
     EXPECT_EQ(centredOrigin(1024, 768, 400, 200).x, 312);
     EXPECT_EQ(centredOrigin(1024, 768, 400, 200).y, 284);
@@ -46,80 +58,64 @@ TEST(DialogRules, ShiftChecksNoRadioForValuesOutsideTheRadios) {
         {0x80000000u, 1000, kNoRadio, kNoRadio},
     };
     for (const Case& c : cases) {
-        ConfigHeader header{};
-        header.shiftDevice = c.device;
-        header.shiftButton = c.button;
-        DialogState dialogs;
-        beginShiftDialog(header, dialogs);
-        const ShiftRadios radios = shiftRadiosToCheck(dialogs);
+        ShiftDialog s(c.device, c.button);
+        const ShiftRadios radios = shiftRadiosToCheck(s.dialogs);
         EXPECT_EQ(radios.deviceRadio, c.deviceRadio) << c.device;
         EXPECT_EQ(radios.buttonRadio, c.buttonRadio) << c.button;
     }
 }
 
 TEST(DialogRules, ShiftOkWithoutClicksStoresBackWhatWasThere) {
-    ConfigHeader header{};
-    header.shiftDevice = 0xFFFFFFF0u;
-    header.shiftButton = 77;
-    DialogState dialogs;
-    beginShiftDialog(header, dialogs);
-    EXPECT_EQ(shiftCommand(1, header, dialogs).outcome, DialogOutcome::kOk);
-    EXPECT_EQ(header.shiftDevice, 0xFFFFFFF0u);
-    EXPECT_EQ(header.shiftButton, 77u);
+    ShiftDialog s(0xFFFFFFF0u, 77);
+    EXPECT_EQ(s.click(1).outcome, DialogOutcome::kOk);
+    EXPECT_EQ(s.header.shiftDevice, 0xFFFFFFF0u);
+    EXPECT_EQ(s.header.shiftButton, 77u);
 }
 
 TEST(DialogRules, ShiftRadiosChooseCancelKeepsAndOkStores) {
-    ConfigHeader header{};
-    header.shiftDevice = 1;
-    header.shiftButton = 31;
-    DialogState dialogs;
-    beginShiftDialog(header, dialogs);
+    ShiftDialog s(1, 31);
     for (int id : {203, 200, 305, 310}) {
-        const ShiftCommandEffect effect = shiftCommand(id, header, dialogs);
+        const ShiftCommandEffect effect = s.click(id);
         EXPECT_EQ(effect.outcome, DialogOutcome::kContinue);
         EXPECT_FALSE(effect.clearButtonRadios);
     }
-    EXPECT_EQ(dialogs.shiftDeviceChoice, 0);
-    EXPECT_EQ(dialogs.shiftButtonChoice, 10);
+    EXPECT_EQ(s.dialogs.shiftDeviceChoice, 0);
+    EXPECT_EQ(s.dialogs.shiftButtonChoice, 10);
     // Ids the dialog does not have, including the neighbours of the groups.
     for (int id : {0, 3, 199, 204, 299, 333, 1205}) {
-        EXPECT_EQ(shiftCommand(id, header, dialogs).outcome, DialogOutcome::kContinue) << id;
+        EXPECT_EQ(s.click(id).outcome, DialogOutcome::kContinue) << id;
     }
-    EXPECT_EQ(dialogs.shiftDeviceChoice, 0);
-    EXPECT_EQ(dialogs.shiftButtonChoice, 10);
+    EXPECT_EQ(s.dialogs.shiftDeviceChoice, 0);
+    EXPECT_EQ(s.dialogs.shiftButtonChoice, 10);
 
-    EXPECT_EQ(shiftCommand(2, header, dialogs).outcome, DialogOutcome::kCancel);
-    EXPECT_EQ(header.shiftDevice, 1u);
-    EXPECT_EQ(header.shiftButton, 31u);
-    EXPECT_EQ(shiftCommand(1, header, dialogs).outcome, DialogOutcome::kOk);
-    EXPECT_EQ(header.shiftDevice, 0u);
-    EXPECT_EQ(header.shiftButton, 10u);
+    EXPECT_EQ(s.click(2).outcome, DialogOutcome::kCancel);
+    EXPECT_EQ(s.header.shiftDevice, 1u);
+    EXPECT_EQ(s.header.shiftButton, 31u);
+    EXPECT_EQ(s.click(1).outcome, DialogOutcome::kOk);
+    EXPECT_EQ(s.header.shiftDevice, 0u);
+    EXPECT_EQ(s.header.shiftButton, 10u);
 }
 
 TEST(DialogRules, DeactivateSwitchesTheShiftButtonOffNotToButtonOne) {
-    ConfigHeader header{};
-    header.shiftDevice = 2;
-    header.shiftButton = 4;
-    DialogState dialogs;
-    beginShiftDialog(header, dialogs);
-    const ShiftCommandEffect effect = shiftCommand(332, header, dialogs);
+    ShiftDialog s(2, 4);
+    const ShiftCommandEffect effect = s.click(332);
     EXPECT_EQ(effect.outcome, DialogOutcome::kContinue);
     EXPECT_TRUE(effect.clearButtonRadios);
-    EXPECT_EQ(shiftRadiosToCheck(dialogs).buttonRadio, kNoRadio);
-    EXPECT_EQ(shiftRadiosToCheck(dialogs).deviceRadio, 202);
-    EXPECT_EQ(header.shiftButton, 4u);  // nothing stored before OK
-    shiftCommand(1, header, dialogs);
-    EXPECT_EQ(header.shiftButton, kShiftButtonOff);
-    EXPECT_EQ(header.shiftDevice, 2u);
-    EXPECT_FALSE(shiftButtonActive(header));
+    EXPECT_EQ(shiftRadiosToCheck(s.dialogs).buttonRadio, kNoRadio);
+    EXPECT_EQ(shiftRadiosToCheck(s.dialogs).deviceRadio, 202);
+    EXPECT_EQ(s.header.shiftButton, 4u);  // nothing stored before OK
+    s.click(1);
+    EXPECT_EQ(s.header.shiftButton, kShiftButtonOff);
+    EXPECT_EQ(s.header.shiftDevice, 2u);
+    EXPECT_FALSE(shiftButtonActive(s.header));
 
     // A button clicked after "deactivate" wins again.
-    beginShiftDialog(header, dialogs);
-    shiftCommand(332, header, dialogs);
-    shiftCommand(300, header, dialogs);
-    shiftCommand(1, header, dialogs);
-    EXPECT_EQ(header.shiftButton, 0u);
-    EXPECT_TRUE(shiftButtonActive(header));
+    beginShiftDialog(s.header, s.dialogs);
+    s.click(332);
+    s.click(300);
+    s.click(1);
+    EXPECT_EQ(s.header.shiftButton, 0u);
+    EXPECT_TRUE(shiftButtonActive(s.header));
 }
 
 TEST(DialogRules, CopyCaptionCountsBlocksNotDevices) {

@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "config/Defaults.h"
+#include "engine/text_input/FunctionKeySelector.h"
 #include "fakes/RecordingKeySender.h"
 #include "fakes/RecordingPlatform.h"
-#include "ui/text_input/FunctionKeySelector.h"
+#include "ui/text_input/TextInputLayout.h"
 
 namespace tarvik {
 namespace {

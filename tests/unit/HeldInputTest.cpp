@@ -21,10 +21,8 @@ using Log = std::vector<std::string>;
 
 // Mapping through the tracker as the polling thread does it, then the
 // release at its end.
-class HeldInputRelease : public ::testing::Test {
+class HeldInputRelease : public ::testing::Test, protected testing::RecordAndOneJoystick {
   protected:
-    std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
-    std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(1);
     std::unique_ptr<FunctionKeyTable> functionKeys = std::make_unique<FunctionKeyTable>();
     EngineState engine;
     testing::RecordingPlatform platform;

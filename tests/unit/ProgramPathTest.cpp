@@ -19,46 +19,45 @@ std::string nameOf(const char* path) {
     return name;
 }
 
-TEST(ProgramPath, DirectoryKeepsDriveAndTrailingBackslash) {
-    EXPECT_EQ(directoryOf("C:\\Games\\Race\\race.exe"), "C:\\Games\\Race\\");
-    EXPECT_EQ(nameOf("C:\\Games\\Race\\race.exe"), "race.exe");
-    EXPECT_EQ(directoryOf("\\\\server\\share\\tool.exe"), "\\\\server\\share\\");
-    EXPECT_EQ(directoryOf("C:/Games/race.exe"), "C:/Games/");
-    EXPECT_EQ(directoryOf("sub\\dir/x.exe"), "sub\\dir/");
+// A path and the two pieces it splits into.
+struct Split {
+    const char* rule;
+    const char* path;
+    const char* directory;
+    const char* name;
+};
+
+class ProgramPath : public ::testing::TestWithParam<Split> {};
+
+TEST_P(ProgramPath, SplitsIntoDirectoryAndName) {
+    const Split& c = GetParam();
+    EXPECT_EQ(directoryOf(c.path), c.directory);
+    EXPECT_EQ(nameOf(c.path), c.name);
 }
 
-TEST(ProgramPath, BareFileNameHasNoDirectory) {
-    EXPECT_EQ(directoryOf("race.exe"), "");
-    EXPECT_EQ(nameOf("race.exe"), "race.exe");
-    EXPECT_EQ(directoryOf(""), "");
-    EXPECT_EQ(nameOf(""), "");
-    EXPECT_EQ(directoryOf(nullptr), "");
-}
+const Split kSplits[] = {
+    // The directory keeps the drive and the trailing separator.
+    {"DirectoryKeepsDriveAndTrailingBackslash", "C:\\Games\\Race\\race.exe", "C:\\Games\\Race\\",
+     "race.exe"},
+    {"UncShare", "\\\\server\\share\\tool.exe", "\\\\server\\share\\", "tool.exe"},
+    {"ForwardSlashes", "C:/Games/race.exe", "C:/Games/", "race.exe"},
+    {"MixedSeparators", "sub\\dir/x.exe", "sub\\dir/", "x.exe"},
+    {"BareFileNameHasNoDirectory", "race.exe", "", "race.exe"},
+    {"EmptyPath", "", "", ""},
+    {"NoPath", nullptr, "", ""},
+    {"DriveWithoutDirectory", "D:race.exe", "D:", "race.exe"},
+    {"DriveAlone", "D:", "D:", ""},
+    {"PathEndingInASeparatorHasNoName", "C:\\Games\\", "C:\\Games\\", ""},
+    // A quoted path is split inside its quotes.
+    {"QuotedPathWithArguments", "\"C:\\Program Files\\Race\\race.exe\" -fast",
+     "C:\\Program Files\\Race\\", "race.exe"},
+    {"QuoteNeverClosed", "\"C:\\a b\\x.exe", "C:\\a b\\", "x.exe"},
+    {"QuoteAlone", "\"", "", ""},
+    {"ColonLaterInTheNameIsNoDrive", "ab:c.exe", "", "ab:c.exe"},
+};
 
-TEST(ProgramPath, DriveWithoutDirectory) {
-    EXPECT_EQ(directoryOf("D:race.exe"), "D:");
-    EXPECT_EQ(nameOf("D:race.exe"), "race.exe");
-    EXPECT_EQ(directoryOf("D:"), "D:");
-    EXPECT_EQ(nameOf("D:"), "");
-}
-
-TEST(ProgramPath, PathEndingInASeparatorHasNoName) {
-    EXPECT_EQ(directoryOf("C:\\Games\\"), "C:\\Games\\");
-    EXPECT_EQ(nameOf("C:\\Games\\"), "");
-}
-
-TEST(ProgramPath, QuotedPathIsSplitInsideItsQuotes) {
-    const char* path = "\"C:\\Program Files\\Race\\race.exe\" -fast";
-    EXPECT_EQ(directoryOf(path), "C:\\Program Files\\Race\\");
-    EXPECT_EQ(nameOf(path), "race.exe");
-    EXPECT_EQ(directoryOf("\"C:\\a b\\x.exe"), "C:\\a b\\");  // no closing quote
-    EXPECT_EQ(nameOf("\""), "");
-}
-
-TEST(ProgramPath, ColonLaterInTheNameIsNoDrive) {
-    EXPECT_EQ(directoryOf("ab:c.exe"), "");
-    EXPECT_EQ(nameOf("ab:c.exe"), "ab:c.exe");
-}
+INSTANTIATE_TEST_SUITE_P(Paths, ProgramPath, ::testing::ValuesIn(kSplits),
+                         [](const auto& info) { return std::string(info.param.rule); });
 
 }  // namespace
 }  // namespace tarvik

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/text_input/TextInputStep.h"
 #include "fakes/ConfigFixtures.h"
 #include "fakes/RecordingDeviceSource.h"
 #include "fakes/RecordingExecutor.h"
 #include "fakes/RecordingKeySender.h"
 #include "fakes/RecordingPlatform.h"
 #include "ui/text_input/TextInputLayout.h"
-#include "ui/text_input/TextInputStep.h"
 
 namespace tarvik {
 namespace {
@@ -166,10 +166,8 @@ TEST_F(TextInput, ButtonOnTheExitRowClosesWithoutTyping) {
 }
 
 // The polling thread's pass: learning on the window's block drives the step.
-class TextInputPass : public TextInput {
+class TextInputPass : public TextInput, protected testing::RecordAndOneJoystick {
   protected:
-    std::unique_ptr<Configuration> config = testing::makeDefaultConfiguration();
-    std::unique_ptr<DeviceTable> devices = testing::makeDeviceTable(1);
     testing::RecordingDeviceSource source;
     NullLearningView learningView;
     LearningContext learning{*config, *devices, source, selection, learningView};

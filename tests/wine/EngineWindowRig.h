@@ -132,6 +132,23 @@ class EngineWindowRig : public ::testing::Test {
         UnregisterClassA(kProbeClass, instance);
         if (faceBrush != nullptr) DeleteObject(faceBrush);
     }
+
+    // The engine's windows must never take the foreground or the keyboard
+    // focus from the application being typed into.
+    ::testing::AssertionResult probeKeepsTheFocus() const {
+        if (GetForegroundWindow() == probe && GetFocus() == probe)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << "foreground \"" << windowTitle(GetForegroundWindow()) << "\", focus "
+               << GetFocus();
+    }
+    static RECT desktopArea() { return rectOf(GetClientRect, GetDesktopWindow()); }
+    static RECT screenRectOf(HWND window) { return rectOf(GetWindowRect, window); }
+    static RECT rectOf(BOOL(WINAPI* get)(HWND, RECT*), HWND window) {
+        RECT r{};
+        get(window, &r);
+        return r;
+    }
 };
 
 // A copy of a window's client area (or of the screen), read back pixel by

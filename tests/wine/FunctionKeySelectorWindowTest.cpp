@@ -4,7 +4,8 @@
 
 #include "EngineWindowRig.h"
 #include "engine/SyntheticInput.h"
-#include "ui/text_input/FunctionKeySelector.h"
+#include "engine/text_input/FunctionKeySelector.h"
+#include "ui/text_input/TextInputLayout.h"
 
 namespace tarvik {
 namespace {
@@ -45,11 +46,9 @@ class SelectorWindow : public EngineWindowRig {
 TEST_F(SelectorWindow, StandsJustAboveAndLeftOfTheCentreWithOnlyItsCaption) {
     open(1);
     EXPECT_EQ(windowTitle(window), "F1");
-    RECT desktop{};
-    GetClientRect(GetDesktopWindow(), &desktop);
+    const RECT desktop = desktopArea();
     const PixelPoint origin = selectorPlacement(desktop.right, desktop.bottom);
-    RECT placed{};
-    GetWindowRect(window, &placed);
+    const RECT placed = screenRectOf(window);
     EXPECT_EQ(placed.left, origin.x);
     EXPECT_EQ(placed.top, origin.y);
     // Sized 0 x 0, it keeps the smallest size the system gives a window.
@@ -57,21 +56,18 @@ TEST_F(SelectorWindow, StandsJustAboveAndLeftOfTheCentreWithOnlyItsCaption) {
     EXPECT_EQ(placed.bottom - placed.top, GetSystemMetrics(SM_CYMIN));
     EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     pumpFor(100);
-    EXPECT_EQ(GetForegroundWindow(), probe);
-    EXPECT_EQ(GetFocus(), probe);
+    EXPECT_TRUE(probeKeepsTheFocus());
 }
 
 TEST_F(SelectorWindow, ClickOnTheCaptionLeavesTheFocus) {
     open(1);
     pumpFor(50);
-    RECT frame{};
-    GetWindowRect(window, &frame);
+    const RECT frame = screenRectOf(window);
     const POINT centre{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};
     ASSERT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCAPTION);
     clickAt(centre);
     pumpFor(100);
-    EXPECT_EQ(GetForegroundWindow(), probe);
-    EXPECT_EQ(GetFocus(), probe);
+    EXPECT_TRUE(probeKeepsTheFocus());
 }
 
 TEST_F(SelectorWindow, PaintShowsTheRowOnOfferAndNoneForARowOutsideTheTable) {

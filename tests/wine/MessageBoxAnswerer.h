@@ -5,10 +5,10 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
 #include <deque>
 #include <mutex>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,15 +20,7 @@ namespace tarvik::testing {
 class MessageBoxAnswerer {
   public:
     // One button id (IDOK, IDYES, IDNO) per box, in order; IDOK after that.
-    explicit MessageBoxAnswerer(std::deque<int> buttons = {}) : buttons_(std::move(buttons)) {
-        thread_ = std::thread([this] { run(); });
-    }
-    ~MessageBoxAnswerer() {
-        stop_ = true;
-        thread_.join();
-    }
-    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
-    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+    explicit MessageBoxAnswerer(std::deque<int> buttons = {}) : buttons_(std::move(buttons)) {}
 
     // "caption|text" of every box answered so far.
     std::vector<std::string> seen() {
@@ -48,8 +40,8 @@ class MessageBoxAnswerer {
         return TRUE;
     }
 
-    void run() {
-        while (!stop_) {
+    void run(const std::stop_token& stop) {
+        while (!stop.stop_requested()) {
             HWND box = nullptr;
             box = findOwnVisibleDialog();
             if (box == nullptr) {
@@ -79,8 +71,8 @@ class MessageBoxAnswerer {
     std::deque<int> buttons_;
     std::vector<std::string> seen_;
     std::mutex mutex_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    // Last: it is stopped and joined before anything it uses goes.
+    std::jthread thread_{[this](std::stop_token stop) { run(stop); }};
 };
 
 }  // namespace tarvik::testing

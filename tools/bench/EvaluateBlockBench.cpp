@@ -12,6 +12,12 @@
 namespace tarvik {
 namespace {
 
+struct OneDevice : testing::RecordAndOneJoystick {
+    testing::RecordingExecutor executor;
+    testing::RecordingDeviceSource source;
+    EvaluationContext context{*config, *devices, source, executor};
+};
+
 // Counted outside the timed loop, whose own bookkeeping may allocate.
 template <typename Step>
 double allocationsIn1000Passes(EvaluationContext& context, Step step) {
@@ -24,41 +30,33 @@ double allocationsIn1000Passes(EvaluationContext& context, Step step) {
 }
 
 void BM_EvaluateIdleBlock(benchmark::State& st) {
-    auto config = testing::makeDefaultConfiguration();
-    auto devices = testing::makeDeviceTable(1);
-    testing::RecordingExecutor executor;
-    testing::RecordingDeviceSource source;
-    EvaluationContext context{*config, *devices, source, executor};
+    OneDevice rig;
     for (auto _ : st) {
-        evaluateBlock(context, 0);
+        evaluateBlock(rig.context, 0);
         benchmark::ClobberMemory();
     }
-    st.counters["actions"] = static_cast<double>(executor.calls);
-    st.counters["allocs/1000 passes"] = allocationsIn1000Passes(context, [] {});
+    st.counters["actions"] = static_cast<double>(rig.executor.calls);
+    st.counters["allocs/1000 passes"] = allocationsIn1000Passes(rig.context, [] {});
 }
 BENCHMARK(BM_EvaluateIdleBlock);
 
 // Every button toggles, every axis swings between the ends and every hat
 // turns a sector per pass: the most work a pass can have.
 void BM_EvaluateEverythingMoving(benchmark::State& st) {
-    auto config = testing::makeDefaultConfiguration();
-    auto devices = testing::makeDeviceTable(1);
-    testing::RecordingExecutor executor;
-    testing::RecordingDeviceSource source;
-    EvaluationContext context{*config, *devices, source, executor};
-    DeviceState& s = devices->states[0];
+    OneDevice rig;
+    DeviceState& s = rig.devices->states[0];
     uint32_t tick = 0;
     for (auto _ : st) {
         ++tick;
         for (int i = 0; i < 32; ++i) s.buttons[i] = (tick & 1) ? 0x80 : 0;
         for (int a = 0; a < 8; ++a) s.axes[a] = (tick & 1) ? 900 : -900;
         for (int p = 0; p < 4; ++p) s.pov[p] = (tick * 4500) % 36000;
-        evaluateBlock(context, 0);
+        evaluateBlock(rig.context, 0);
         benchmark::ClobberMemory();
     }
-    st.counters["actions/pass"] =
-        benchmark::Counter(static_cast<double>(executor.calls), benchmark::Counter::kAvgIterations);
-    st.counters["allocs/1000 passes"] = allocationsIn1000Passes(context, [&] {
+    st.counters["actions/pass"] = benchmark::Counter(static_cast<double>(rig.executor.calls),
+                                                     benchmark::Counter::kAvgIterations);
+    st.counters["allocs/1000 passes"] = allocationsIn1000Passes(rig.context, [&] {
         ++tick;
         for (int a = 0; a < 8; ++a) s.axes[a] = (tick & 1) ? 900 : -900;
     });

@@ -15,7 +15,7 @@
 #include "config/Thresholds.h"
 #include "config/text/ConfigText.h"
 #include "platform/ForwardingFileSystem.h"
-#include "platform/Platform.h"
+#include "platform/NullPlatform.h"
 #ifdef _WIN32
 #include "platform/win32/Win32FileSystem.h"
 #else
@@ -62,23 +62,10 @@ reject) or a file that could not be read or written; then nothing is written.
 )help";
 
 // Message boxes become the tool's error text; the save may replace a file.
-class ConsolePlatform final : public Platform {
+class ConsolePlatform final : public NullPlatform {
   public:
     std::string message;
 
-    bool injectKeyboard(const KeyboardRecord&) override { return true; }
-    bool injectMouse(const MouseRecord&) override { return true; }
-    void sleepMs(uint32_t) override {}
-    uint32_t tickCountMs() override { return 0; }
-    ScreenPoint cursorPosition() override { return {0, 0}; }
-    void setCursorPosition(ScreenPoint) override {}
-    ScreenRect desktopClientRect() override { return {0, 0, 0, 0}; }
-    uint32_t doubleClickTime() override { return 500; }
-    uint32_t mapVirtualKeyToScanCode(uint32_t) override { return 0; }
-    uint32_t mapVirtualKeyToExtendedScanCode(uint32_t) override { return 0; }
-    uint32_t mapScanCodeToVirtualKey(uint32_t) override { return 0; }
-    uint32_t oemKeyScan(uint8_t) override { return 0; }
-    void shellOpen(const char*) override {}
     MessageBoxAnswer messageBox(const char* text, const char*, MessageBoxKind kind) override {
         if (kind == MessageBoxKind::kYesNo) return MessageBoxAnswer::kYes;
         if (message.empty()) message = text;

@@ -4,9 +4,9 @@
 #include <charconv>
 #include <cstdio>
 
+#include "config/AxisDirectionNames.h"
 #include "config/ControlEntry.h"
-#include "ui/config/ControlTables.h"
-#include "ui/config/KeyAndActionLists.h"
+#include "config/KeyAndActionLists.h"
 
 namespace tarvik {
 
@@ -89,12 +89,6 @@ std::optional<int> parseIndex(std::string_view text) {
     return value;
 }
 
-const char* axisCaption(int direction) {
-    const ChildControl* radio = findChildControl(
-        {ControlGroup::kControlSelectors, SelectorPosition::kFirstAxisDirection + direction});
-    return radio ? radio->caption : "?";
-}
-
 std::string outOfRange(std::string_view what, int low, int high) {
     return std::string(what) + " out of range " + std::to_string(low) + ".." + std::to_string(high);
 }
@@ -119,8 +113,8 @@ std::string controlName(int e) {
         std::snprintf(text, sizeof text, "button %d", e);
     } else if (e >= kFirstAxis && e <= kLastAxis) {
         const int offset = e - kFirstAxis;
-        std::snprintf(text, sizeof text, "%s level %d", axisCaption(offset % kAxisDirections),
-                      offset / kAxisDirections + 1);
+        std::snprintf(text, sizeof text, "%s level %d",
+                      kAxisDirectionNames[offset % kAxisDirections], offset / kAxisDirections + 1);
     } else if (e >= kFirstPov && e <= kLastPov) {
         const int offset = e - kFirstPov;
         std::snprintf(text, sizeof text, "hat %d %s", offset / kSectors,
@@ -155,7 +149,7 @@ ControlLookup findControl(std::string_view name) {
         return {-1, "unknown hat direction \"" + std::string(rest) + "\""};
     }
     for (int direction = 0; direction < kAxisDirections; ++direction) {
-        if (!sameName(word, axisCaption(direction))) continue;
+        if (!sameName(word, kAxisDirectionNames[direction])) continue;
         const std::string_view levelWord = firstWord(rest);
         const std::optional<int> level = parseIndex(rest);
         if (!sameName(levelWord, "level") || !level) return {-1, "expected \"level\" and 1..3"};

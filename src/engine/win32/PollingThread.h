@@ -6,10 +6,10 @@
 #include <windows.h>
 
 #include "engine/ControlLearning.h"
-#include "input/win32/DirectInputTables.h"
 #include "engine/SharedState.h"
-#include "ui/text_input/FunctionKeySelector.h"
-#include "ui/text_input/TextInputStep.h"
+#include "engine/text_input/FunctionKeySelector.h"
+#include "engine/text_input/TextInputStep.h"
+#include "input/win32/DirectInputTables.h"
 
 namespace tarvik {
 

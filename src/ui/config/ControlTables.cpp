@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "config/AxisDirectionNames.h"
+
 namespace tarvik {
 
 namespace {
@@ -34,7 +36,8 @@ constexpr ChildControl selector(int position, int id, ControlKind kind, const ch
     return control;
 }
 
-constexpr ChildControl axisRadio(int position, const char (&caption)[4], int x, int y) {
+constexpr ChildControl axisRadio(int position, int x, int y) {
+    const char* caption = kAxisDirectionNames[position - SelectorPosition::kFirstAxisDirection];
     ChildControl control{G::kControlSelectors,
                          position,
                          ControlId::kFirstControlRadio + position,
@@ -44,7 +47,7 @@ constexpr ChildControl axisRadio(int position, const char (&caption)[4], int x, 
                          px(y),
                          px(50),
                          px(25)};
-    for (int i = 0; i < 4; ++i) control.caption[i] = caption[i];
+    for (int i = 0; caption[i] != '\0'; ++i) control.caption[i] = caption[i];
     return control;
 }
 
@@ -132,22 +135,22 @@ const ChildControl controlSelectors[kControlSelectorCount] = {
     buttonRadio(21),
     buttonRadio(22),
     buttonRadio(23),
-    axisRadio(33, "X+\0", 480, 240),
-    axisRadio(34, "X-\0", 480, 260),
-    axisRadio(35, "Y+\0", 540, 240),
-    axisRadio(36, "Y-\0", 540, 260),
-    axisRadio(37, "Z+\0", 600, 240),
-    axisRadio(38, "Z-\0", 600, 260),
-    axisRadio(39, "rX+", 480, 280),
-    axisRadio(40, "rX-", 480, 300),
-    axisRadio(41, "rY+", 540, 280),
-    axisRadio(42, "rY-", 540, 300),
-    axisRadio(43, "rZ+", 600, 280),
-    axisRadio(44, "rZ-", 600, 300),
-    axisRadio(45, "S1+", 660, 240),
-    axisRadio(46, "S1-", 720, 240),
-    axisRadio(47, "S2+", 660, 260),
-    axisRadio(48, "S2-", 720, 260),
+    axisRadio(33, 480, 240),
+    axisRadio(34, 480, 260),
+    axisRadio(35, 540, 240),
+    axisRadio(36, 540, 260),
+    axisRadio(37, 600, 240),
+    axisRadio(38, 600, 260),
+    axisRadio(39, 480, 280),
+    axisRadio(40, 480, 300),
+    axisRadio(41, 540, 280),
+    axisRadio(42, 540, 300),
+    axisRadio(43, 600, 280),
+    axisRadio(44, 600, 300),
+    axisRadio(45, 660, 240),
+    axisRadio(46, 720, 240),
+    axisRadio(47, 660, 260),
+    axisRadio(48, 720, 260),
     // The column spells AXIS; its last radio repeats the third's id, so
     // it selects level 2 and the check mark lands on "I".
     selector(53, 1100, K::kRadio, "A\0", 420, 240, 50, 25),

@@ -3,10 +3,10 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "config/KeyAndActionLists.h"
 #include "config/ShiftButton.h"
 #include "ui/config/ControlIds.h"
 #include "ui/config/FieldText.h"
-#include "ui/config/KeyAndActionLists.h"
 
 namespace tarvik {
 
@@ -258,6 +258,17 @@ ShiftSettingsPaint shiftSettingsPaint(const ConfigHeader& header) {
         formatInto(paint.texts[2], 65, 340, TextAlign::kRightEnd, "off");
     }
     return paint;
+}
+
+std::optional<int> initialMouseActionItem(const Configuration& config,
+                                          const SelectionState& selection) {
+    if (selection.currentBlock < 0 || selection.currentBlock >= kBlockCount) return std::nullopt;
+    if (selection.currentEntry < 0 || selection.currentEntry >= kEntriesPerBlock) {
+        return std::nullopt;
+    }
+    const ControlEntry& entry =
+        config.blocks[selection.currentBlock].entries[selection.currentEntry];
+    return selectMouseAction(entry.mouseActionCode);
 }
 
 }  // namespace tarvik

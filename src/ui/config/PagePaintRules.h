@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "config/Configuration.h"
+#include "config/SelectionState.h"
 #include "ui/config/ControlTables.h"
 #include "ui/config/DeviceOverview.h"
 #include "ui/config/PageDisplayRules.h"
-#include "config/SelectionState.h"
 
 namespace tarvik {
 
@@ -85,6 +85,11 @@ struct ShiftSettingsPaint {
     PaintRect erase;
     PaintedText texts[3];
 };
+// The mouse-action item that filling a new window pre-selects: the current
+// entry's action on a device page, none on the common page.
+std::optional<int> initialMouseActionItem(const Configuration& config,
+                                          const SelectionState& selection);
+
 ShiftSettingsPaint shiftSettingsPaint(const ConfigHeader& header);
 
 }  // namespace tarvik

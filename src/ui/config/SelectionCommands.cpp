@@ -39,26 +39,31 @@ FollowUp selectControl(SelectionState& s, int id) {
     return f;
 }
 
-FollowUp selectLevel(SelectionState& s, int id) {
+namespace {
+
+// The level and the hat radios choose a part of the current control: the
+// choice moves to radio `id` of the group from `first` to `last`, and the
+// entry follows it.
+FollowUp choosePart(SelectionState& s, int& choice, int id, int first, int last) {
     FollowUp f;
-    if (id < ControlId::kFirstLevelRadio || id > ControlId::kLastLevelRadio) return f;
-    f.check(ControlId::kFirstLevelRadio + s.currentLevel, false);
-    s.currentLevel = id - ControlId::kFirstLevelRadio;
-    f.check(ControlId::kFirstLevelRadio + s.currentLevel, true);
+    if (id < first || id > last) return f;
+    f.check(first + choice, false);
+    choice = id - first;
+    f.check(first + choice, true);
     deriveCurrentEntry(s);
     f.pagePaint = true;
     return f;
 }
 
+}  // namespace
+
+FollowUp selectLevel(SelectionState& s, int id) {
+    return choosePart(s, s.currentLevel, id, ControlId::kFirstLevelRadio,
+                      ControlId::kLastLevelRadio);
+}
+
 FollowUp selectPov(SelectionState& s, int id) {
-    FollowUp f;
-    if (id < ControlId::kFirstPovRadio || id > ControlId::kLastPovRadio) return f;
-    f.check(ControlId::kFirstPovRadio + s.currentPov, false);
-    s.currentPov = id - ControlId::kFirstPovRadio;
-    f.check(ControlId::kFirstPovRadio + s.currentPov, true);
-    deriveCurrentEntry(s);
-    f.pagePaint = true;
-    return f;
+    return choosePart(s, s.currentPov, id, ControlId::kFirstPovRadio, ControlId::kLastPovRadio);
 }
 
 }  // namespace tarvik

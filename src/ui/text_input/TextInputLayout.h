@@ -1,8 +1,8 @@
 #pragma once
 // Where the text-input window draws, in client pixels of a W x H client
-// area, and where it stands on the desktop.
+// area, and where it and the function-key selector stand on the desktop.
 
-#include "ui/text_input/TextInputState.h"
+#include "engine/text_input/TextInputState.h"
 
 namespace tarvik {
 
@@ -60,6 +60,13 @@ constexpr PixelRect textInputPlacement(int desktopWidth, int desktopHeight) {
     const int x = (desktopWidth - kTextInputWidth) / 2;
     const int y = (desktopHeight - 440) / 2;
     return {x, y, x + kTextInputWidth, y + kTextInputHeight};
+}
+
+// Window origin on a desktop of the given client size: its top-left corner
+// just above and left of the centre. The window is sized 0 x 0, so only its
+// caption bar shows.
+constexpr PixelPoint selectorPlacement(int desktopWidth, int desktopHeight) {
+    return {(desktopWidth - 20) / 2, (desktopHeight - 10) / 2};
 }
 
 }  // namespace tarvik

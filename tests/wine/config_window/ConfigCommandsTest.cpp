@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "ui/config/KeyAndActionLists.h"
+#include "config/KeyAndActionLists.h"
 #include "wine/MessageBoxAnswerer.h"
 #include "wine/config_window/ConfigWindowFixture.h"
 

@@ -3,8 +3,8 @@
 
 #include <map>
 
+#include "config/KeyAndActionLists.h"
 #include "shell/VersionString.h"
-#include "ui/config/KeyAndActionLists.h"
 #include "wine/config_window/ConfigWindowFixture.h"
 
 namespace tarvik {

@@ -7,9 +7,9 @@
 
 #include <dlgs.h>
 
-#include <atomic>
 #include <chrono>
 #include <mutex>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,15 +20,7 @@ namespace tarvik::testing {
 
 class FileDialogAnswerer {
   public:
-    explicit FileDialogAnswerer(std::string fileName) : fileName_(std::move(fileName)) {
-        thread_ = std::thread([this] { run(); });
-    }
-    ~FileDialogAnswerer() {
-        stop_ = true;
-        thread_.join();
-    }
-    FileDialogAnswerer(const FileDialogAnswerer&) = delete;
-    FileDialogAnswerer& operator=(const FileDialogAnswerer&) = delete;
+    explicit FileDialogAnswerer(std::string fileName) : fileName_(std::move(fileName)) {}
 
     std::string title() {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -40,10 +32,11 @@ class FileDialogAnswerer {
     }
 
   private:
-    void run() {
+    void run(const std::stop_token& stop) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         HWND dialog = nullptr;
-        while (!stop_ && dialog == nullptr && std::chrono::steady_clock::now() < deadline) {
+        while (!stop.stop_requested() && dialog == nullptr &&
+               std::chrono::steady_clock::now() < deadline) {
             dialog = findOwnVisibleDialog();
             if (dialog == nullptr) Sleep(20);
         }
@@ -77,8 +70,8 @@ class FileDialogAnswerer {
     std::string title_;
     std::vector<std::string> fileTypes_;
     std::mutex mutex_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
+    // Last: it is stopped and joined before anything it uses goes.
+    std::jthread thread_{[this](std::stop_token stop) { run(stop); }};
 };
 
 }  // namespace tarvik::testing

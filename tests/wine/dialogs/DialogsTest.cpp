@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/ConfigFixtures.h"
@@ -121,68 +122,66 @@ class ShiftDialog : public ::testing::Test {
     ConfigHeader& header = config->header;
     DialogState dialogs;
 
-    bool run(DialogDriver& driver) {
+    bool run(DialogDriver::Script script) {
+        DialogDriver driver("config shift device and button", std::move(script));
         return runDriven(driver, [&] { return runShiftDialog(self(), nullptr, header, dialogs); });
     }
 };
 
+// The check marks of the device radios, then of the button radios.
+using ShiftMarks = std::pair<std::vector<bool>, std::vector<bool>>;
+ShiftMarks marksOf(HWND dialog) {
+    return {checks(dialog, 200, 4), checks(dialog, 300, 32)};
+}
+ShiftMarks onlyMarked(int device, std::vector<int> buttons) {
+    return {onlyChecked(4, {device}), onlyChecked(32, std::move(buttons))};
+}
+
 TEST_F(ShiftDialog, DefaultsShowDevice2AndButton32AndCancelAfterClicksChangesNothing) {
-    std::vector<bool> devices, buttons, devicesAfter, buttonsAfter;
+    ShiftMarks before, after;
     DialogPlacement where;
-    DialogDriver driver("config shift device and button", [&](HWND dialog) {
-        devices = checks(dialog, 200, 4);
-        buttons = checks(dialog, 300, 32);
+    EXPECT_FALSE(run([&](HWND dialog) {
+        before = marksOf(dialog);
         where = DialogDriver::placement(dialog);
         DialogDriver::click(dialog, 203);
         DialogDriver::click(dialog, 305);
-        devicesAfter = checks(dialog, 200, 4);
-        buttonsAfter = checks(dialog, 300, 32);
+        after = marksOf(dialog);
         DialogDriver::click(dialog, IDCANCEL);
-    });
-    EXPECT_FALSE(run(driver));
-    EXPECT_EQ(devices, onlyChecked(4, {1}));
-    EXPECT_EQ(buttons, onlyChecked(32, {31}));
-    EXPECT_EQ(devicesAfter, onlyChecked(4, {3}));
-    EXPECT_EQ(buttonsAfter, onlyChecked(32, {5}));
+    }));
+    EXPECT_EQ(before, onlyMarked(1, {31}));
+    EXPECT_EQ(after, onlyMarked(3, {5}));
     EXPECT_EQ(header.shiftDevice, 1u);
     EXPECT_EQ(header.shiftButton, 31u);
     expectCentredOnTop(where);
 }
 
 TEST_F(ShiftDialog, OkStoresTheClickedDeviceAndButton) {
-    DialogDriver driver("config shift device and button", [&](HWND dialog) {
+    EXPECT_TRUE(run([&](HWND dialog) {
         DialogDriver::click(dialog, 200);
         DialogDriver::click(dialog, 307);
         DialogDriver::click(dialog, IDOK);
-    });
-    EXPECT_TRUE(run(driver));
+    }));
     EXPECT_EQ(header.shiftDevice, 0u);
     EXPECT_EQ(header.shiftButton, 7u);
 }
 
 TEST_F(ShiftDialog, DeactivateStoresNoShiftButtonAndReopensWithNoButtonChecked) {
-    std::vector<bool> devices, buttons;
-    DialogDriver off("config shift device and button", [&](HWND dialog) {
+    ShiftMarks marks;
+    EXPECT_TRUE(run([&](HWND dialog) {
         DialogDriver::click(dialog, 304);
         DialogDriver::click(dialog, 332);
-        devices = checks(dialog, 200, 4);
-        buttons = checks(dialog, 300, 32);
+        marks = marksOf(dialog);
         DialogDriver::click(dialog, IDOK);
-    });
-    EXPECT_TRUE(run(off));
-    EXPECT_EQ(devices, onlyChecked(4, {1}));
-    EXPECT_EQ(buttons, onlyChecked(32, {}));
+    }));
+    EXPECT_EQ(marks, onlyMarked(1, {}));
     EXPECT_EQ(header.shiftDevice, 1u);
     EXPECT_EQ(header.shiftButton, 32u);
 
-    DialogDriver reopened("config shift device and button", [&](HWND dialog) {
-        devices = checks(dialog, 200, 4);
-        buttons = checks(dialog, 300, 32);
+    EXPECT_TRUE(run([&](HWND dialog) {
+        marks = marksOf(dialog);
         DialogDriver::click(dialog, IDOK);
-    });
-    EXPECT_TRUE(run(reopened));
-    EXPECT_EQ(devices, onlyChecked(4, {1}));
-    EXPECT_EQ(buttons, onlyChecked(32, {}));
+    }));
+    EXPECT_EQ(marks, onlyMarked(1, {}));
     EXPECT_EQ(header.shiftButton, 32u);
 }
 
@@ -190,7 +189,10 @@ class CopyDialog : public ::testing::Test {
   protected:
     DialogState dialogs;
 
-    bool run(DialogDriver& driver, int currentBlock, int deviceCount) {
+    // `caption` is what the dialog's caption must start with.
+    bool run(int currentBlock, int deviceCount, DialogDriver::Script script,
+             const char* caption = "copy configuration of device") {
+        DialogDriver driver(caption, std::move(script));
         return runDriven(driver, [&] {
             return runCopyDialog(self(), nullptr, currentBlock, deviceCount, dialogs);
         });
@@ -203,7 +205,7 @@ TEST_F(CopyDialog, ShowsOnlyOtherBlocksOfAttachedJoysticksAndOkWaitsForATarget) 
     std::vector<bool> visible, checked;
     bool okBeforeChoice = true, okAfterChoice = false;
     DialogPlacement where;
-    DialogDriver driver("copy configuration of device", [&](HWND dialog) {
+    EXPECT_TRUE(run(3, 2, [&](HWND dialog) {
         caption = DialogDriver::text(dialog);
         for (int id = 200; id < 208; ++id) visible.push_back(DialogDriver::visible(dialog, id));
         checked = checks(dialog, 200, 8);
@@ -212,8 +214,7 @@ TEST_F(CopyDialog, ShowsOnlyOtherBlocksOfAttachedJoysticksAndOkWaitsForATarget) 
         DialogDriver::click(dialog, 201);
         okAfterChoice = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
         DialogDriver::click(dialog, IDOK);
-    });
-    EXPECT_TRUE(run(driver, 3, 2));
+    }));
     EXPECT_EQ(caption, "copy configuration of device 4");
     EXPECT_EQ(visible, onlyChecked(8, {0, 1, 2}));  // "1", "S1", "2"; not "S2" itself
     EXPECT_EQ(checked, onlyChecked(8, {}));
@@ -225,34 +226,32 @@ TEST_F(CopyDialog, ShowsOnlyOtherBlocksOfAttachedJoysticksAndOkWaitsForATarget) 
 
 TEST_F(CopyDialog, S3BelongsToTheFirstGroupAnd3ToTheSecond) {
     std::vector<bool> afterOneAndThree, afterS3;
-    DialogDriver driver("copy configuration of device", [&](HWND dialog) {
+    EXPECT_TRUE(run(7, 4, [&](HWND dialog) {
         DialogDriver::click(dialog, 200);  // "1"
         DialogDriver::click(dialog, 204);  // "3"
         afterOneAndThree = checks(dialog, 200, 8);
         DialogDriver::click(dialog, 205);  // "S3"
         afterS3 = checks(dialog, 200, 8);
         DialogDriver::click(dialog, IDOK);
-    });
-    EXPECT_TRUE(run(driver, 7, 4));
+    }));
     EXPECT_EQ(afterOneAndThree, onlyChecked(8, {0, 4}));
     EXPECT_EQ(afterS3, onlyChecked(8, {4, 5}));
     EXPECT_EQ(dialogs.copyTargetBlock, 5);  // the radio clicked last
 
     // The next run starts with no radio checked and no target.
     std::vector<bool> checked;
-    DialogDriver again("copy configuration of device", [&](HWND dialog) {
+    EXPECT_FALSE(run(0, 4, [&](HWND dialog) {
         checked = checks(dialog, 200, 8);
         DialogDriver::click(dialog, IDCANCEL);
-    });
-    EXPECT_FALSE(run(again, 0, 4));
+    }));
     EXPECT_EQ(checked, onlyChecked(8, {}));
     EXPECT_EQ(dialogs.copyTargetBlock, kNoCopyTarget);
 }
 
 TEST_F(CopyDialog, CancelEndsWithZero) {
-    DialogDriver driver("copy configuration of device 1",
-                        [&](HWND dialog) { DialogDriver::click(dialog, IDCANCEL); });
-    EXPECT_FALSE(run(driver, 0, 1));
+    EXPECT_FALSE(run(
+        0, 1, [&](HWND dialog) { DialogDriver::click(dialog, IDCANCEL); },
+        "copy configuration of device 1"));
 }
 
 }  // namespace

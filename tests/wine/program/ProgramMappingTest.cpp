@@ -12,24 +12,42 @@ namespace {
 
 using Keys = std::vector<std::string>;
 
-class ProgramMapping : public RunningProgram {};
+class ProgramMapping : public ProgramOnRecord {
+  protected:
+    // Starts Tarvik with button 1 holding `key`, presses the button and
+    // waits until the key is down; null when it never came up or never
+    // pressed the key.
+    HWND startHoldingKey(TarvikProcess& tarvik, uint8_t key) {
+        writeHoldingConfig("tarvik7.cfg", key);
+        HWND window = startHolding(tarvik);
+        if (window == nullptr) return nullptr;
+        if (!probe.waitForKeys(1)) {
+            ADD_FAILURE() << "the held key never went down";
+            return nullptr;
+        }
+        return window;
+    }
+
+    // Waits for as many keys as `expected` holds, and a little longer so
+    // that one too many would show.
+    void expectKeys(const Keys& expected, DWORD patienceMs = kPatienceMs) {
+        ASSERT_TRUE(probe.waitForKeys(expected.size(), patienceMs));
+        pumpFor(100);
+        EXPECT_EQ(probe.keys(), expected);
+    }
+};
 
 TEST_F(ProgramMapping, ButtonHoldsItsKeysFromPressToRelease) {
     auto config = demo::newConfiguration();
     demo::holdKeys(config->blocks[0].entries[EntryIndex::button(2)], {'A', 'B'});
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     setButton(0, 2, true);
-    ASSERT_TRUE(probe.waitForKeys(2));
-    pumpFor(100);
-    EXPECT_EQ(probe.keys(), (Keys{"+A", "+B"}));
+    ASSERT_NO_FATAL_FAILURE(expectKeys(Keys{"+A", "+B"}));
     setButton(0, 2, false);
-    ASSERT_TRUE(probe.waitForKeys(4));
-    pumpFor(100);
-    EXPECT_EQ(probe.keys(), (Keys{"+A", "+B", "-A", "-B"}));
+    ASSERT_NO_FATAL_FAILURE(expectKeys(Keys{"+A", "+B", "-A", "-B"}));
     exitThroughTray(tarvik, window);
 }
 
@@ -40,9 +58,8 @@ TEST_F(ProgramMapping, ShiftButtonSelectsTheShiftedBlock) {
     demo::typeText(config->blocks[0].entries[EntryIndex::button(0)], "p");
     demo::typeText(config->blocks[1].entries[EntryIndex::button(0)], "s");
     demo::typeText(config->blocks[0].entries[EntryIndex::button(11)], "x");  // never typed
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     click(0, 0);
@@ -52,9 +69,7 @@ TEST_F(ProgramMapping, ShiftButtonSelectsTheShiftedBlock) {
     setButton(0, 11, false);
     pumpFor(60);
     click(0, 0);
-    ASSERT_TRUE(probe.waitForKeys(6));
-    pumpFor(100);
-    EXPECT_EQ(probe.keys(), (Keys{"+P", "-P", "+S", "-S", "+P", "-P"}));
+    ASSERT_NO_FATAL_FAILURE(expectKeys(Keys{"+P", "-P", "+S", "-S", "+P", "-P"}));
     exitThroughTray(tarvik, window);
 }
 
@@ -68,9 +83,8 @@ TEST_F(ProgramMapping, MouseBlockIsEvaluatedAfterEachDevice) {
         demo::typeText(entry, letter);
         entry.autoRepeat = 1;
     }
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     virtualController().setMouseButton(2, true);
@@ -99,11 +113,9 @@ TEST_F(ProgramMapping, MouseBlockIsEvaluatedAfterEachDevice) {
 }
 
 TEST_F(ProgramMapping, EndingTheProgramLetsGoOfHeldKeys) {
-    writeHoldingConfig("tarvik7.cfg", 'H');
     TarvikProcess tarvik;
-    HWND window = startHolding(tarvik);
+    HWND window = startHoldingKey(tarvik, 'H');
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(probe.waitForKeys(1));
     EXPECT_EQ(probe.keys(), Keys{"+H"});
     exitThroughTray(tarvik, window);
     setButton(0, 0, false);
@@ -113,11 +125,9 @@ TEST_F(ProgramMapping, EndingTheProgramLetsGoOfHeldKeys) {
 }
 
 TEST_F(ProgramMapping, OpenConfigurationWindowPausesTheMapping) {
-    auto config = demo::newConfiguration();
-    demo::typeText(config->blocks[0].entries[EntryIndex::button(0)], "c");
-    writeConfig("tarvik7.cfg", *config);
+    auto config = typing("c");
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     HWND configWindow = openConfigWindow(tarvik, window);
@@ -209,9 +219,8 @@ TEST_F(ProgramMapping, ScanCodesOptionAndTrayItemDecideHowKeysGoOut) {
     auto config = demo::newConfiguration();
     demo::holdKeys(config->blocks[0].entries[EntryIndex::button(0)], {VK_DIVIDE});
     demo::holdKeys(config->blocks[0].entries[EntryIndex::button(1)], {VK_RIGHT}, true);
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik, "SCANCODES");
+    HWND window = startOn(tarvik, *config, "SCANCODES");
     ASSERT_NE(window, nullptr);
     InjectedKeys injected;
     ASSERT_TRUE(injected.installed());
@@ -297,11 +306,9 @@ TEST_F(ProgramMapping, NoRepeatOptionSendsOneKeyDownForAHeldKey) {
 }
 
 TEST_F(ProgramMapping, KeyHeldOnAnUnpluggedControllerComesUpAndReturnsWithIt) {
-    writeHoldingConfig("tarvik7.cfg", 'U');
     TarvikProcess tarvik;
-    HWND window = startHolding(tarvik);
+    HWND window = startHoldingKey(tarvik, 'U');
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(probe.waitForKeys(1));
     block().controllers[0].setup.unplugged = 1;
     EXPECT_TRUE(probe.waitForKeys(2, 1000));
     pumpFor(100);
@@ -316,11 +323,9 @@ TEST_F(ProgramMapping, KeyHeldOnAnUnpluggedControllerComesUpAndReturnsWithIt) {
 }
 
 TEST_F(ProgramMapping, SuspendAndLockLetGoOfHeldKeys) {
-    writeHoldingConfig("tarvik7.cfg", 'S');
     TarvikProcess tarvik;
-    HWND window = startHolding(tarvik);
+    HWND window = startHoldingKey(tarvik, 'S');
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(probe.waitForKeys(1));
     // What the system sends to every top-level window.
     SendMessageA(window, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
     EXPECT_TRUE(probe.waitForKeys(2, 1000));
@@ -351,18 +356,15 @@ TEST_F(ProgramMapping, ExitEndsALongAutoRepeatingSequenceAndLetsGoOfItsKey) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(100, 0), 0);
     EXPECT_EQ(tarvik.waitForExit(2000), 0u);
     setButton(0, 0, false);
-    ASSERT_TRUE(probe.waitForKeys(2, 1000));
-    pumpFor(100);
-    EXPECT_EQ(probe.keys(), (Keys{"+L", "-L"}));
+    ASSERT_NO_FATAL_FAILURE(expectKeys(Keys{"+L", "-L"}, 1000));
 }
 
 TEST_F(ProgramMapping, TriggerEventLeftSignalledStillPacesThePasses) {
     // Another program holds "trigger" as a manual-reset event.
     HANDLE trigger = CreateEventA(nullptr, TRUE, FALSE, "trigger");
     ASSERT_NE(trigger, nullptr);
-    writeConfig("tarvik7.cfg", *demo::newConfiguration());
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *demo::newConfiguration());
     ASSERT_NE(window, nullptr);
     pumpFor(300);
 
@@ -382,9 +384,8 @@ TEST_F(ProgramMapping, TriggerEventLeftSignalledStillPacesThePasses) {
 }
 
 TEST_F(ProgramMapping, SignallingTheTriggerEventEndsThePassWaitEarly) {
-    writeConfig("tarvik7.cfg", *demo::newConfiguration());
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *demo::newConfiguration());
     ASSERT_NE(window, nullptr);
     HANDLE trigger = OpenEventA(EVENT_MODIFY_STATE, FALSE, "trigger");
     ASSERT_NE(trigger, nullptr);

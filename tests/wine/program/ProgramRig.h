@@ -471,4 +471,16 @@ inline std::unique_ptr<Configuration> typing(const char* letter) {
     return config;
 }
 
+// A running-program test that starts Tarvik on a record of its own.
+class ProgramOnRecord : public RunningProgram {
+  protected:
+    // Writes `config` as tarvik7.cfg and starts Tarvik on it as
+    // startMapping does.
+    HWND startOn(TarvikProcess& tarvik, const Configuration& config,
+                 const std::string& arguments = "") {
+        writeConfig("tarvik7.cfg", config);
+        return startMapping(tarvik, arguments);
+    }
+};
+
 }  // namespace tarvik::testing

@@ -19,7 +19,7 @@ bool probeHasTheFocus() {
     return lstrcmpA(name, "TarvikProgramKeyProbe") == 0;
 }
 
-class ProgramTextInput : public RunningProgram {
+class ProgramTextInput : public ProgramOnRecord {
   protected:
     uint32_t reads() { return block().controllers[0].calls.getDeviceState; }
 
@@ -53,14 +53,38 @@ class ProgramTextInput : public RunningProgram {
         setButton(0, button, false);
         nextRead();
     }
+
+    // A record whose button 1 opens the grid and whose button 3 types "m".
+    static std::unique_ptr<Configuration> gridRecord() {
+        auto config = demo::newConfiguration();
+        LayerBlock& pad = config->blocks[0];
+        pad.entries[EntryIndex::button(0)].openStringInput = 1;
+        demo::typeText(pad.entries[EntryIndex::button(2)], "m");
+        return config;
+    }
+
+    // Holds button 0, which opens the grid, until the grid shows.
+    HWND openGridWithButton0(const TarvikProcess& tarvik) {
+        setButton(0, 0, true);
+        HWND grid = waitForGrid(tarvik);
+        setButton(0, 0, false);
+        return grid;
+    }
+
+    // Once text input has ended the mapping is back: button 2 types "m".
+    void expectButton2TypesM() {
+        ASSERT_TRUE(probe.focus()) << describeForeground();
+        click(0, 2);
+        ASSERT_TRUE(probe.waitForKeys(2));
+        EXPECT_EQ(probe.keys(), (Keys{"+M", "-M"}));
+    }
 };
 
 TEST_F(ProgramTextInput, ConfigurationWindowSelectsAMovedAxis) {
     auto config = demo::newConfiguration();
     config->blocks[0].learnMask = LearnMask::kButtons | LearnMask::kAxes;
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     HWND configWindow = openConfigWindow(tarvik, window, 1050 + 33);
@@ -87,21 +111,16 @@ TEST_F(ProgramTextInput, ConfigurationWindowSelectsAMovedAxis) {
 }
 
 TEST_F(ProgramTextInput, StickAndButtonsTypeFromTheGridUntilTheExitRow) {
-    auto config = demo::newConfiguration();
+    auto config = gridRecord();
     LayerBlock& pad = config->blocks[0];
     pad.learnMask = LearnMask::kButtons | LearnMask::kAxes;
-    pad.entries[EntryIndex::button(0)].openStringInput = 1;
     demo::typeText(pad.entries[EntryIndex::button(1)], "x");  // also the exit button
-    demo::typeText(pad.entries[EntryIndex::button(2)], "m");
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
-    setButton(0, 0, true);
-    HWND grid = waitForGrid(tarvik);
+    HWND grid = openGridWithButton0(tarvik);
     ASSERT_NE(grid, nullptr);
-    setButton(0, 0, false);
     char caption[64] = {};
     GetWindowTextA(grid, caption, sizeof caption);
     EXPECT_STREQ(caption, "text input with gaming device");
@@ -136,43 +155,30 @@ TEST_F(ProgramTextInput, StickAndButtonsTypeFromTheGridUntilTheExitRow) {
     EXPECT_EQ(probe.count(), 4u);
 
     probe.clear();
-    ASSERT_TRUE(probe.focus()) << describeForeground();
-    click(0, 2);
-    ASSERT_TRUE(probe.waitForKeys(2));
-    EXPECT_EQ(probe.keys(), (Keys{"+M", "-M"}));
+    ASSERT_NO_FATAL_FAILURE(expectButton2TypesM());
     exitThroughTray(tarvik, window);
 }
 
 TEST_F(ProgramTextInput, AGridClosedByAnotherProgramEndsTextInput) {
-    auto config = demo::newConfiguration();
-    LayerBlock& pad = config->blocks[0];
-    pad.entries[EntryIndex::button(0)].openStringInput = 1;
-    demo::typeText(pad.entries[EntryIndex::button(2)], "m");
-    writeConfig("tarvik7.cfg", *config);
+    auto config = gridRecord();
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
-    setButton(0, 0, true);
-    HWND grid = waitForGrid(tarvik);
+    HWND grid = openGridWithButton0(tarvik);
     ASSERT_NE(grid, nullptr);
-    setButton(0, 0, false);
     PostMessageA(grid, WM_CLOSE, 0, 0);  // as the taskbar does
     ASSERT_TRUE(pumpUntil([&] { return !IsWindow(grid); }, 3000));
 
-    ASSERT_TRUE(probe.focus()) << describeForeground();
-    click(0, 2);
-    ASSERT_TRUE(probe.waitForKeys(2));
-    EXPECT_EQ(probe.keys(), (Keys{"+M", "-M"}));
+    ASSERT_NO_FATAL_FAILURE(expectButton2TypesM());
     exitThroughTray(tarvik, window);
 }
 
 TEST_F(ProgramTextInput, ThreePressesOfTheSelectorTypeF3) {
     auto config = demo::newConfiguration();
     config->blocks[0].entries[EntryIndex::button(3)].fSelect = 1;
-    writeConfig("tarvik7.cfg", *config);
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *config);
     ASSERT_NE(window, nullptr);
 
     bool focusKept = true;

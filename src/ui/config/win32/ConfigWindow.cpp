@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "config/KeyAndActionLists.h"
 #include "platform/win32/WindowClass.h"
-#include "ui/config/KeyAndActionLists.h"
 #include "ui/config/SelectionCommands.h"
 #include "ui/config/win32/ConfigWindowHandlers.h"
 #include "ui/config/win32/DeviceDescription.h"

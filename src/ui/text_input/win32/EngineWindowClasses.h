@@ -7,8 +7,8 @@
 
 #include "engine/EngineWindows.h"
 #include "engine/SharedState.h"
-#include "ui/text_input/FunctionKeySelector.h"
-#include "ui/text_input/TextInputStep.h"
+#include "engine/text_input/FunctionKeySelector.h"
+#include "engine/text_input/TextInputStep.h"
 
 namespace tarvik {
 

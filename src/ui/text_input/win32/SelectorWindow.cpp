@@ -1,9 +1,10 @@
 // The function-key selector "JoyF": a captioned window of no client area
 // whose caption shows the function key on offer.
 
-#include "ui/text_input/FunctionKeySelector.h"
+#include "engine/text_input/FunctionKeySelector.h"
+#include "engine/text_input/WindowClosing.h"
 #include "ui/text_input/SelectorCaption.h"
-#include "ui/text_input/WindowClosing.h"
+#include "ui/text_input/TextInputLayout.h"
 #include "ui/text_input/win32/EngineWindowBinding.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "ui/text_input/TextInputState.h"
+#include "engine/text_input/TextInputState.h"
 
 namespace tarvik {
 

@@ -2,8 +2,8 @@
 // out and paints it, and the view through which the polling thread draws on
 // it between paints.
 
+#include "engine/text_input/WindowClosing.h"
 #include "ui/text_input/TextInputLayout.h"
-#include "ui/text_input/WindowClosing.h"
 #include "ui/text_input/win32/EngineWindowBinding.h"
 #include "ui/text_input/win32/EngineWindowClasses.h"
 #include "ui/text_input/win32/NoActivation.h"

@@ -1,12 +1,13 @@
 #pragma once
-// The items of the configuration window's two drop-down lists, in the order
-// the user sees them, each with the code stored as its item datum.
+// The keys and mouse actions an entry can name, in the order the
+// configuration window's two drop-down lists show them, each with the code
+// the record stores: the window lists them and the configuration text names
+// them.
 
 #include <cstdint>
 #include <optional>
 
-#include "config/Configuration.h"
-#include "config/SelectionState.h"
+#include "config/ControlEntry.h"
 
 namespace tarvik {
 
@@ -26,10 +27,5 @@ extern const ListItem keyListItems[kKeyItemCount];
 // Index of the first mouseActionList item whose code is `code`, or none:
 // then the list keeps whatever selection it had.
 std::optional<int> selectMouseAction(uint8_t code);
-
-// The item that filling a new window pre-selects: the current entry's
-// action on a device page, none on the common page.
-std::optional<int> initialMouseActionItem(const Configuration& config,
-                                          const SelectionState& selection);
 
 }  // namespace tarvik

@@ -3,11 +3,11 @@
 // moves the highlight, any button types the highlighted character (or, on
 // the exit row, closes the window).
 
+#include "config/SelectionState.h"
 #include "engine/ControlLearning.h"
 #include "engine/KeySender.h"
+#include "engine/text_input/TextInputState.h"
 #include "platform/Platform.h"
-#include "config/SelectionState.h"
-#include "ui/text_input/TextInputState.h"
 
 namespace tarvik {
 

@@ -1,4 +1,4 @@
-#include "ui/text_input/FunctionKeySelector.h"
+#include "engine/text_input/FunctionKeySelector.h"
 
 namespace tarvik {
 

@@ -1,4 +1,4 @@
-#include "ui/text_input/TextInputStep.h"
+#include "engine/text_input/TextInputStep.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "ui/config/KeyAndActionLists.h"
+#include "config/KeyAndActionLists.h"
 
 namespace tarvik {
 
@@ -131,17 +131,6 @@ std::optional<int> selectMouseAction(uint8_t code) {
         if (mouseActionListItems[i].code == code) return i;
     }
     return std::nullopt;
-}
-
-std::optional<int> initialMouseActionItem(const Configuration& config,
-                                          const SelectionState& selection) {
-    if (selection.currentBlock < 0 || selection.currentBlock >= kBlockCount) return std::nullopt;
-    if (selection.currentEntry < 0 || selection.currentEntry >= kEntriesPerBlock) {
-        return std::nullopt;
-    }
-    const ControlEntry& entry =
-        config.blocks[selection.currentBlock].entries[selection.currentEntry];
-    return selectMouseAction(entry.mouseActionCode);
 }
 
 }  // namespace tarvik

@@ -7,7 +7,6 @@
 #include "config/FunctionKeyTable.h"
 #include "engine/KeySender.h"
 #include "platform/Platform.h"
-#include "ui/text_input/TextInputLayout.h"
 
 namespace tarvik {
 
@@ -33,12 +32,5 @@ struct FunctionKeySelectorContext {
 
 // One pass of the countdown, run only while the selector window is open.
 SelectorOutcome functionKeyCountdownStep(FunctionKeySelectorContext& context);
-
-// Window origin on a desktop of the given client size: its top-left corner
-// just above and left of the centre. The window is sized 0 x 0, so only its
-// caption bar shows.
-constexpr PixelPoint selectorPlacement(int desktopWidth, int desktopHeight) {
-    return {(desktopWidth - 20) / 2, (desktopHeight - 10) / 2};
-}
 
 }  // namespace tarvik
