@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "config/ResponseCurve.h"
 #include "engine/DynamicMove.h"
