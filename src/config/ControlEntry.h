@@ -34,7 +34,10 @@ struct ControlEntry {
     uint8_t dynamicStep;
     uint8_t centred;
     uint8_t fSelect;
-    uint8_t reserved[8];
+    // How a dynamic move's speed follows the deflection (ResponseCurve.h).
+    // Versions that predate it leave the byte zero and never read it.
+    uint8_t responseCurve;
+    uint8_t reserved[7];
     uint8_t controlIndex;
     uint16_t lastKeyCode;
     uint16_t keyCodes[kKeyArrayLength];
@@ -65,7 +68,8 @@ static_assert(offsetof(ControlEntry, switchProgram) == 19);
 static_assert(offsetof(ControlEntry, dynamicStep) == 20);
 static_assert(offsetof(ControlEntry, centred) == 21);
 static_assert(offsetof(ControlEntry, fSelect) == 22);
-static_assert(offsetof(ControlEntry, reserved) == 23);
+static_assert(offsetof(ControlEntry, responseCurve) == 23);
+static_assert(offsetof(ControlEntry, reserved) == 24);
 static_assert(offsetof(ControlEntry, controlIndex) == 31);
 static_assert(offsetof(ControlEntry, lastKeyCode) == 32);
 static_assert(offsetof(ControlEntry, keyCodes) == 34);

@@ -15,7 +15,6 @@ constexpr uint8_t kVkAlt = 0x12;
 constexpr uint32_t kDown = 0;
 constexpr uint32_t kUp = KeyFlags::kKeyUp;
 constexpr uint32_t kProgramStartPauseMs = 10;
-constexpr int32_t kDynamicFullScale = 2000;
 
 constexpr bool isPress(ActionMode mode) {
     return mode == ActionMode::kPress;
@@ -154,10 +153,14 @@ void ActionExecution::mouseAction(int block, const ControlEntry& entry, ActionMo
         const int axis = ((index - EntryIndex::kFirstAxis) % EntryIndex::kAxisDirections) / 2;
         const int64_t value = context_.devices.states[block].axes[axis];
         const int64_t magnitude = value < 0 ? -value : value;
-        state.currentXStep =
-            static_cast<int32_t>(int64_t{entry.xStep} * magnitude * 10 / kDynamicFullScale);
-        state.currentYStep =
-            static_cast<int32_t>(int64_t{entry.yStep} * magnitude * 10 / kDynamicFullScale);
+        // Only a press moves on: the release that a latched move also
+        // moves by takes one plain pass's steps and leaves the hold alone.
+        const MoveSteps steps = isPress(mode)
+                                    ? dynamicMoveSteps(state.dynamicMoves, block, entry, magnitude,
+                                                       context_.platform.tickCountMs())
+                                    : nominalMoveSteps(entry, magnitude);
+        state.currentXStep = steps.x;
+        state.currentYStep = steps.y;
     }
     context_.input.performMouseAction(block, entry, mode, entry.delayMs);
     if (entry.autoRelease != 0 && isPress(mode)) {

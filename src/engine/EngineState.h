@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "engine/DynamicMove.h"
 #include "engine/HeldInput.h"
 #include "engine/KeyRepeat.h"
 #include "engine/text_input/TextInputState.h"
@@ -17,6 +18,9 @@ struct EngineState {
     // Steps of the move actions, set from the entry before every mouse action.
     int32_t currentXStep = 0;
     int32_t currentYStep = 0;
+    // What each dynamic move carries to its entry's next one, polling
+    // thread only.
+    DynamicMoves dynamicMoves;
 
     // One latch per mouse button for the whole system, shared by all entries.
     int32_t leftToggle = 0;

@@ -71,6 +71,7 @@ void mapDevices(PollingContext& context) {
     // still maps.
     if (state.devices.deviceCount == 0) evaluateBlock(evaluation, mouseBlock);
     context.executor.repeatHeldKey();
+    nextMovePass(state.engine.dynamicMoves);
 }
 
 // Whatever the mapping held down comes up while it stands still, so no key
@@ -82,6 +83,7 @@ void letGoOfEverything(PollingContext& context) {
     EngineState& engine = context.state.engine;
     releaseHeldInput(engine.heldInput, context.platform);
     stopKeyRepeat(engine.keyRepeat);
+    stopDynamicMoves(engine.dynamicMoves);
     engine.leftToggle = 0;
     engine.middleToggle = 0;
     engine.rightToggle = 0;

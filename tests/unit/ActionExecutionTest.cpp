@@ -407,6 +407,7 @@ TEST_F(Actions, DynamicStepScalesMovesByTheEntrysAxisInTheBlocksRow) {
         e.yStep = 4;
         row = DeviceState{};
         row.axes[c.axis] = c.value;
+        stopDynamicMoves(state.dynamicMoves);  // each case a new hold
         EXPECT_EQ(press(e, 3), Log{mouse(0x1, c.expectedX, c.expectedY)}) << c.index;
         EXPECT_EQ(state.currentXStep, c.expectedX);
     }

@@ -106,6 +106,7 @@ TEST(ConfigLayout, EntryFieldsLandAtTheirOffsets) {
     c.dynamicStep = 17;
     c.centred = 18;
     c.fSelect = 19;
+    c.responseCurve = 20;
     c.controlIndex = 20;
     c.lastKeyCode = 0x0841;
     c.keyCodes[49] = 0x1234;
@@ -116,8 +117,8 @@ TEST(ConfigLayout, EntryFieldsLandAtTheirOffsets) {
 
     const uint8_t* base = bytesOf(config.get()) + 1492 + b * 119632 + 432 + e * 596;
     EXPECT_EQ(readLe(base, 4), 0x0A0B0C0Du);
-    for (int off = 4; off <= 22; ++off) EXPECT_EQ(base[off], off - 3) << "offset " << off;
-    for (int off = 23; off < 31; ++off) EXPECT_EQ(base[off], 0) << "reserved " << off;
+    for (int off = 4; off <= 23; ++off) EXPECT_EQ(base[off], off - 3) << "offset " << off;
+    for (int off = 24; off < 31; ++off) EXPECT_EQ(base[off], 0) << "reserved " << off;
     EXPECT_EQ(base[31], 20);
     EXPECT_EQ(readLe(base + 32, 2), 0x0841u);
     EXPECT_EQ(readLe(base + 34 + 49 * 2, 2), 0x1234u);

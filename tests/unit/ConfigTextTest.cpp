@@ -125,11 +125,13 @@ TEST(ConfigText, EveryKindOfFieldRoundTrips) {
     all.delayMs = 2147483647;
     all.xStep = 255;
     all.yStep = 0;
+    all.responseCurve = 2;
     ControlEntry& odd = block.entries[EntryIndex::axis(2, 15)];
     odd.withShift = 2;
     odd.sendKeys = 255;
     odd.sensitivity = 250;
     odd.controlIndex = 7;
+    odd.responseCurve = 200;  // a curve of a later version, kept by number
     // Keys by list name, letter, digit, punctuation and code, with every
     // modifier, and with scan codes and characters of another keyboard.
     setKeys(odd, {{KeyWord::kShift | 'A', 0x1E, 'A'},
@@ -158,6 +160,7 @@ TEST(ConfigText, EveryKindOfFieldRoundTrips) {
     // Without --runtime the run-time memory is neither shown nor read back.
     const std::string shown = formatConfiguration(*record, false);
     EXPECT_EQ(shown.find("held"), std::string::npos);
+    EXPECT_NE(shown.find("curve: curve 2"), std::string::npos) << shown;
     EXPECT_NE(shown.find("keys: SHIFT+A, CTRL+ALT+return (char 0x0D), left (scan 0x4B), "
                          "Z (scan 0x15), oem comma, oem comma (char 0x27), vk 0x07, "
                          "SHIFT+7 (char '/')"),
@@ -190,6 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"UnknownControl", "block 0\n# a comment\n  knob 3\n", 3, "unknown control"},
         BadInput{"UnknownMouseAction", "block 2\nhat 1 west\nmouse action: jump\n", 3,
                  "unknown mouse action"},
+        BadInput{"UnknownCurve", "block 1\nX+ level 1\ncurve: steep\n", 3, "unknown curve"},
         BadInput{"UnknownField", "name: \"x\"\ncolour: \"red\"\n", 2, "unknown header field"},
         BadInput{"UnknownFlag", "block 0\nbutton 2\nflags: text, loud\n", 3, "unknown flag"},
         BadInput{"BlockOutOfRange", "\n\nblock 14\n", 3, "block out of range 0..13"},

@@ -84,6 +84,16 @@ TEST_F(EditCommands, MouseActionTakesTheLowByteAndChecksMouse) {
     EXPECT_EQ(entry().mouseAction, 1);
 }
 
+TEST_F(EditCommands, ResponseCurveTakesTheItemAndIgnoresNoSelection) {
+    select(0, 33);
+    EXPECT_TRUE(chooseResponseCurve(*config, s, 3).pagePaint);
+    EXPECT_EQ(entry().responseCurve, 3);
+    for (intptr_t item : {-1, 4}) {  // CB_ERR, or an item the list lacks
+        EXPECT_FALSE(chooseResponseCurve(*config, s, item).pagePaint);
+        EXPECT_EQ(entry().responseCurve, 3);
+    }
+}
+
 TEST_F(EditCommands, CentredTogglesSixEntriesAndRewritesThePlusRow) {
     select(4, 36, 2);  // "Y-" at level 2
     FollowUp f = toggleCentred(*config, s);

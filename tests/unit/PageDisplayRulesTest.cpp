@@ -114,10 +114,10 @@ TEST_F(PageDisplayRules, BlockViewOrEntryViewWithAxisOnlyOptions) {
     d = plan(1, 3);  // a button
     for (const ControlChange& c : d.blockOptions) EXPECT_EQ(c.visibility, Visibility::kHide);
     for (int p = 0; p <= 20; ++p) EXPECT_EQ(d.entryOptions[p].visibility, Visibility::kShow);
-    for (int p = 21; p <= 23; ++p) EXPECT_EQ(d.entryOptions[p].visibility, Visibility::kHide);
+    for (int p = 21; p <= 24; ++p) EXPECT_EQ(d.entryOptions[p].visibility, Visibility::kHide);
 
     d = plan(1, 36);  // "Y-"
-    for (int p = 0; p <= 23; ++p) EXPECT_EQ(d.entryOptions[p].visibility, Visibility::kShow);
+    for (int p = 0; p <= 24; ++p) EXPECT_EQ(d.entryOptions[p].visibility, Visibility::kShow);
 }
 
 }  // namespace

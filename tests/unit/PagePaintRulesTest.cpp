@@ -184,6 +184,7 @@ TEST_F(PagePaintRules, EntryViewLoadsTheEntryWithCutTextAndAxisOnlyParts) {
     EXPECT_EQ(textOf(p, 15, 370), "8");
     EXPECT_EQ(textAt(p, 180, 180), nullptr);
     EXPECT_EQ(checkOf(p, 1246), -1);
+    EXPECT_FALSE(p.responseCurveItem.has_value());
 
     ControlEntry& axis = config->blocks[2].entries[36 + 16];
     axis.centred = 1;
@@ -195,7 +196,12 @@ TEST_F(PagePaintRules, EntryViewLoadsTheEntryWithCutTextAndAxisOnlyParts) {
     EXPECT_EQ(checkOf(p, 1246), 0);  // the flag set shows an empty box
     EXPECT_EQ(checkOf(p, 1208), 0);
     EXPECT_FALSE(p.mouseActionItem.has_value());
+    EXPECT_EQ(p.responseCurveItem, 0);
     EXPECT_EQ(controlTextOf(p, ControlGroup::kEntryOptions, 0), "name:" + std::string(50, 'L'));
+    for (uint8_t curve : {3, 200}) {  // a later version's curve shows as the linear it acts as
+        axis.responseCurve = curve;
+        EXPECT_EQ(paint(2, 36).responseCurveItem, curve == 3 ? 3 : 0) << int{curve};
+    }
 }
 
 }  // namespace

@@ -267,6 +267,43 @@ TEST_F(PollingPass, PauseLetsGoOfEverythingAndEvaluatesNothingUntilWithdrawn) {
     EXPECT_EQ(only(pass(true), "mouse"), Log{"mouse flags=2 dx=0 dy=0 data=0"});
 }
 
+TEST_F(PollingPass, HeldStickCarriesItsFractionFromPassToPassUntilLetGoOrPaused) {
+    // X+ at level 0 moves right by 8 × 200 × 10 / 2000 = 8 units a pass at
+    // 200, and 0.8 at 20, which fires at a 1 % threshold.
+    app->config.blocks[0].directionPercent[0][0] = 1;
+    recomputeThresholds(app->config);
+    ControlEntry& right = entry(0, EntryIndex::axis(0, 0));
+    right.mouseAction = 1;
+    right.mouseActionCode = kMoveRight;
+    right.dynamicStep = 1;
+    right.autoRepeat = 1;
+    auto movesOver = [&](int passes) {
+        std::string moves;
+        for (int i = 0; i < passes; ++i) {
+            platform.nowMs += 10;
+            for (const std::string& line : only(pass(true), "mouse")) {
+                const size_t dx = line.find("dx=");
+                moves += line.substr(dx, line.find(' ', dx) - dx) + " ";
+            }
+        }
+        return moves;
+    };
+    app->devices.states[0].axes[0] = 20;
+    EXPECT_EQ(movesOver(5), "dx=0 dx=1 dx=1 dx=1 dx=1 ");
+    // Let go and pushed again: the fraction starts from nothing.
+    app->devices.states[0].axes[0] = 0;
+    movesOver(1);
+    app->devices.states[0].axes[0] = 20;
+    EXPECT_EQ(movesOver(2), "dx=0 dx=1 ");
+    // So after a pause; a stall catches up four passes at most.
+    app->engine.pauseRequests = 1;
+    pass(true);
+    app->engine.pauseRequests = 0;
+    EXPECT_EQ(movesOver(1), "dx=0 ");
+    platform.nowMs += 990;
+    EXPECT_EQ(movesOver(1), "dx=4 ");
+}
+
 TEST_F(PollingPass, HeldKeyRepeatsInThePassByItsScanCodeAndComesUpOnce) {
     typeKey(entry(0, 1), 0x41);
     app->engine.sendScanCodes = 1;

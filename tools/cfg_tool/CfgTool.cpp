@@ -43,8 +43,9 @@ and its entries that differ from the defaults, each under its control's name:
 control. Keys are named as in the configuration window's key list, letters and
 digits by themselves ("SHIFT+H, E, return"); a key whose scan code or character
 is not that of a standard keyboard says so: "left (scan 0x4B)". Flags are
-listed by name, "name=N" for a value other than 1. Lines starting with "#" are
-comments.
+listed by name, "name=N" for a value other than 1. A dynamic move's response
+curve is "curve: linear", "curve 1.5", "curve 2" or "curve 3" (or a number for a
+curve this version does not know). Lines starting with "#" are comments.
 
 write starts from the defaults, applies the text and saves the file as the
 program does: the short form (blocks 0..3) unless blocks beyond 3 are in use,

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "config/BoundedString.h"
+#include "config/ResponseCurve.h"
 #include "config/text/ConfigTextNames.h"
 
 namespace tarvik {
@@ -565,6 +566,7 @@ std::string applyBlockLine(std::string_view name, std::string_view value, LayerB
 
 std::vector<TextLine> entryLines(const ControlEntry& e) {
     const char* action = mouseActionName(e.mouseActionCode);
+    const char* curve = responseCurveName(e.responseCurve);
     return {
         {"label", quote(boundedText(e.label))},
         {"keys", formatKeys(e)},
@@ -574,10 +576,29 @@ std::vector<TextLine> entryLines(const ControlEntry& e) {
         {"X-step", std::to_string(e.xStep)},
         {"Y-step", std::to_string(e.yStep)},
         {"sensitivity", std::to_string(e.sensitivity)},
+        {"curve", curve ? curve : std::to_string(e.responseCurve)},
         {"program", quote(boundedText(e.programPath))},
         {"control index", std::to_string(e.controlIndex)},
     };
 }
+
+namespace {
+
+// A curve by its name, or any byte by its number: a newer version's curve
+// survives a round trip through this one.
+std::string setResponseCurve(uint8_t& curve, std::string_view value) {
+    value = trim(value);
+    for (int i = 0; i < kResponseCurveCount; ++i) {
+        if (sameName(value, kResponseCurveNames[i])) {
+            curve = static_cast<uint8_t>(i);
+            return {};
+        }
+    }
+    if (!value.empty() && value[0] >= '0' && value[0] <= '9') return setNumber(curve, value);
+    return "unknown curve \"" + std::string(value) + "\"";
+}
+
+}  // namespace
 
 std::string applyEntryLine(std::string_view name, std::string_view value, ControlEntry& e) {
     if (sameName(name, "label")) return setText(e.label, value);
@@ -598,6 +619,7 @@ std::string applyEntryLine(std::string_view name, std::string_view value, Contro
     if (sameName(name, "X-step")) return setNumber(e.xStep, value);
     if (sameName(name, "Y-step")) return setNumber(e.yStep, value);
     if (sameName(name, "sensitivity")) return setNumber(e.sensitivity, value);
+    if (sameName(name, "curve")) return setResponseCurve(e.responseCurve, value);
     if (sameName(name, "program")) return setText(e.programPath, value);
     if (sameName(name, "control index")) return setNumber(e.controlIndex, value);
     return "unknown entry field \"" + std::string(name) + "\"";

@@ -72,6 +72,8 @@ CommandRoute routeCommand(int id) {
             return R::kAppendKey;
         case C::kCentred:
             return R::kCentred;
+        case C::kResponseCurveList:
+            return R::kResponseCurve;
         case C::kCopy:
             return R::kCopyDialog;
         default:

@@ -58,6 +58,7 @@ enum class CommandRoute : uint8_t {
     kToggleAutostart,
     kAppendKey,  // selection-changed notification only
     kCentred,
+    kResponseCurve,  // selection-changed notification only
     kCopyDialog,
 };
 

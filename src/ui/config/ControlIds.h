@@ -56,6 +56,7 @@ constexpr int kStringInput = 1232;
 constexpr int kStartProgram = 1233;
 constexpr int kSwitchProgram = 1236;
 constexpr int kKeyList = 1243;
+constexpr int kResponseCurveList = 1245;
 constexpr int kCentred = 1246;
 constexpr int kFSelect = 1248;
 

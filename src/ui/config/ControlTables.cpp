@@ -215,6 +215,10 @@ const ChildControl entryOptions[kEntryOptionCount] = {
      px(20)},
     {G::kEntryOptions, 23, ControlId::kCentred, K::kCheckBox, "centred", px(295), px(370), px(100),
      px(20)},
+    // Right above "dynamic", whose speed it shapes, in the row the step
+    // labels leave free.
+    {G::kEntryOptions, 24, ControlId::kResponseCurveList, K::kDropDownList, "", px(175), px(340),
+     px(120), px(120)},
 };
 
 const ChildControl blockOptions[kBlockOptionCount] = {

@@ -25,7 +25,7 @@ constexpr int kFrameControlCount = 10;
 constexpr int kMaxDeviceRadios = 13;  // six joysticks and the mouse
 constexpr int kDevicePageFrameCount = 4;
 constexpr int kControlSelectorSlots = 69;
-constexpr int kEntryOptionCount = 24;
+constexpr int kEntryOptionCount = 25;
 constexpr int kBlockOptionCount = 10;
 constexpr int kCommonPageCount = 7;
 
@@ -51,6 +51,7 @@ constexpr int kProgramText = 2;  // static: the entry's program file
 constexpr int kKeyText = 11;     // static: the recorded text
 constexpr int kSensitivityUpDown = 21;
 constexpr int kCentred = 23;
+constexpr int kResponseCurve = 24;  // shown with the axis-only options above
 // Handle counts recorded after the first, second and third up-down.
 constexpr int kCountAfterFirstUpDown = 19;
 constexpr int kCountAfterSecondUpDown = 20;

@@ -1,3 +1,4 @@
+#include "config/ResponseCurve.h"
 #include "ui/config/EntryCommands.h"
 
 #include "ui/config/ControlIds.h"
@@ -74,6 +75,14 @@ FollowUp chooseMouseAction(Configuration& config, const SelectionState& selectio
     if (!entry) return {};
     entry->mouseActionCode = static_cast<uint8_t>(datum & 0xFF);
     entry->mouseAction = 1;
+    return FollowUp::paint();
+}
+
+FollowUp chooseResponseCurve(Configuration& config, const SelectionState& selection,
+                             intptr_t item) {
+    ControlEntry* entry = currentEntryOf(config, selection);
+    if (!entry || item < 0 || item >= kResponseCurveCount) return {};
+    entry->responseCurve = static_cast<uint8_t>(item);
     return FollowUp::paint();
 }
 

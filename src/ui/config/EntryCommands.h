@@ -37,6 +37,9 @@ FollowUp storeEntryProgramPath(Configuration& config, const SelectionState& sele
 // mouseActionList's selection changed to an item with `datum`.
 FollowUp chooseMouseAction(Configuration& config, const SelectionState& selection, intptr_t datum);
 
+// The response-curve list's selection changed to item `item`.
+FollowUp chooseResponseCurve(Configuration& config, const SelectionState& selection, intptr_t item);
+
 // The text exchanged with the NAME dialog.
 struct NameBuffer {
     char text[256];

@@ -69,7 +69,7 @@ void planDevicePage(PageDisplay& d, const ConfigHeader& header, const SelectionS
         setRange(d.entryOptions, 0, EntryPosition::kSensitivityUpDown - 1, kShow);
         const bool axisDirection = s.currentControl >= EntryIndex::kFirstAxis &&
                                    s.currentControl < EntryIndex::kFirstAxis + 16;
-        setRange(d.entryOptions, EntryPosition::kSensitivityUpDown, EntryPosition::kCentred,
+        setRange(d.entryOptions, EntryPosition::kSensitivityUpDown, EntryPosition::kResponseCurve,
                  axisDirection ? kShow : kHide);
     } else {
         setAll(d.blockOptions, kShow);

@@ -1,3 +1,4 @@
+#include "config/ResponseCurve.h"
 #include "ui/config/PagePaintRules.h"
 
 #include <cstdarg>
@@ -206,6 +207,8 @@ void planEntryView(PlanWriter& w, PagePaint& plan, const ControlEntry& e, const 
         w.check(ControlId::kDynamic, e.dynamicStep != 0);
         // A checked box means the axis rests in its centre: the flag is clear.
         w.check(ControlId::kCentred, e.centred == 0);
+        // A curve of a later version moves as linear here and shows so.
+        plan.responseCurveItem = e.responseCurve < kResponseCurveCount ? e.responseCurve : 0;
     }
 }
 

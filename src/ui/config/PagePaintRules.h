@@ -64,7 +64,8 @@ struct PagePaint {
     int enableCount = 0;
     ControlText controlTexts[kMaxControlTexts];  // edit texts and captions
     int controlTextCount = 0;
-    std::optional<int> mouseActionItem;  // none: leave the list's selection
+    std::optional<int> mouseActionItem;    // none: leave the list's selection
+    std::optional<int> responseCurveItem;  // likewise
 };
 
 // The two information lines of the common page.

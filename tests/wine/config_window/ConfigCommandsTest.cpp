@@ -197,6 +197,20 @@ TEST_F(ConfigCommandsTest, MouseActionListSetsTheActionAndTheMouseBox) {
     EXPECT_EQ(entry(0, 3).mouseActionCode, 9);
 }
 
+TEST_F(ConfigCommandsTest, ResponseCurveListShowsAndSetsTheAxisEntrysCurve) {
+    entry(0, 35).responseCurve = 3;
+    state->selection = {0, 35, 35, 0, 0};  // "Y+"
+    open();
+    HWND curves = item(ControlId::kResponseCurveList);
+    EXPECT_TRUE(IsWindowVisible(curves));
+    EXPECT_EQ(SendMessageA(curves, CB_GETCOUNT, 0, 0), 4);
+    EXPECT_EQ(SendMessageA(curves, CB_GETCURSEL, 0, 0), 3);
+    pick(ControlId::kResponseCurveList, 1);  // "curve 1.5"
+    EXPECT_EQ(entry(0, 35).responseCurve, 1);
+    command(ControlId::kFirstControlRadio + 3);  // a button has no curve
+    EXPECT_FALSE(IsWindowVisible(curves));
+}
+
 TEST_F(ConfigCommandsTest, CommonPageEditsAreStoredWhenTheyLoseTheFocus) {
     open();
     HWND number = item(ControlId::kNumberEdit);

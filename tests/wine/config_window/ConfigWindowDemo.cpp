@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
     e.withCtrl = 1;
     e.mouseAction = 1;
     e.mouseActionCode = 2;  // "move right"
+    e.dynamicStep = 1;
+    e.responseCurve = 2;  // "curve 2"
     state->config.blocks[0].blockDelayMs = 5;
     state->config.blocks[0].learnMask = 3;
     if (std::strcmp(page, "common") == 0) {

@@ -194,7 +194,7 @@ TEST_F(ConfigWindowTest, EveryChildMatchesItsTableRow) {
     EXPECT_EQ(c.controlSelectors[60], nullptr);
     EXPECT_EQ(c.controlSelectorCount, 69);
     EXPECT_EQ(c.frameControlCount, 10);
-    EXPECT_EQ(c.entryOptionCount, 24);
+    EXPECT_EQ(c.entryOptionCount, 25);
     EXPECT_EQ(c.blockOptionCount, 10);
     EXPECT_EQ(c.commonPageCount, 7);
     EXPECT_EQ(c.entryCountAfterFirstUpDown, 19);

@@ -408,5 +408,45 @@ TEST_F(ProgramMapping, SignallingTheTriggerEventEndsThePassWaitEarly) {
     exitThroughTray(tarvik, window);
 }
 
+TEST_F(ProgramMapping, SmallStickDeflectionCreepsThePointerAlongAndStopsWhenLetGo) {
+    auto config = demo::newConfiguration();
+    LayerBlock& block = config->blocks[0];
+    // "X+" fires from 5 % on and moves right by deflection at step 1: at
+    // 10 % that is 1 × 100 × 10 / 2000 = 0.5 units a pass, which integer
+    // steps made 0, a pointer that never moved.
+    block.directionPercent[0][0] = 5;
+    ControlEntry& right = block.entries[EntryIndex::axis(0, 0)];
+    right.sensitivity = 5;
+    right.mouseAction = 1;
+    right.mouseActionCode = kMoveRight;
+    right.dynamicStep = 1;
+    right.autoRepeat = 1;
+    right.xStep = 1;
+    right.yStep = 1;
+    writeConfig("tarvik7.cfg", *config);
+    TarvikProcess tarvik;
+    HWND window = startMapping(tarvik);
+    ASSERT_NE(window, nullptr);
+
+    SetCursorPos(200, 300);
+    POINT before{};
+    GetCursorPos(&before);
+    virtualController().setAxis(0, 0, 100);
+    pumpFor(1000);
+    virtualController().setAxis(0, 0, 0);
+    pumpFor(100);
+    POINT moved{};
+    GetCursorPos(&moved);
+    // Sizes are the system's to accelerate; about 50 units went out.
+    EXPECT_GT(moved.x, before.x + 5);
+    EXPECT_EQ(moved.y, before.y);
+
+    pumpFor(300);
+    POINT still{};
+    GetCursorPos(&still);
+    EXPECT_EQ(still.x, moved.x);
+    exitThroughTray(tarvik, window);
+}
+
 }  // namespace
 }  // namespace tarvik::testing

@@ -210,6 +210,12 @@ bool handleCommand(ConfigWindowContext& context, HWND window, WPARAM wParam, LPA
                 applyFollowUp(context, chooseMouseAction(config, selection, datum));
             }
             break;
+        case CommandRoute::kResponseCurve:
+            if (code == CBN_SELCHANGE) {
+                const LRESULT item = SendMessageA(control, CB_GETCURSEL, 0, 0);
+                applyFollowUp(context, chooseResponseCurve(config, selection, item));
+            }
+            break;
         case CommandRoute::kToggleBlockFlag:
             applyFollowUp(context, toggleBlockFlag(config, selection, id));
             break;

@@ -112,6 +112,10 @@ void applyPaintToControls(HWND window, const ConfigWindowChildren& children,
         SendDlgItemMessageA(window, ControlId::kMouseActionList, CB_SETCURSEL,
                             static_cast<WPARAM>(*plan.mouseActionItem), 0);
     }
+    if (plan.responseCurveItem) {
+        SendDlgItemMessageA(window, ControlId::kResponseCurveList, CB_SETCURSEL,
+                            static_cast<WPARAM>(*plan.responseCurveItem), 0);
+    }
 }
 
 }  // namespace
@@ -130,6 +134,12 @@ void pageDisplay(ConfigWindowContext& context) {
     applyGroup(children, ControlGroup::kEntryOptions, plan.entryOptions);
     applyGroup(children, ControlGroup::kBlockOptions, plan.blockOptions);
     applyGroup(children, ControlGroup::kCommonPage, plan.commonPage);
+    // The strip erased above runs under the response-curve list, which
+    // would stay blank until something else made it repaint.
+    HWND curves = GetDlgItem(window, ControlId::kResponseCurveList);
+    if (curves != nullptr && IsWindowVisible(curves)) {
+        RedrawWindow(curves, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    }
 }
 
 void pagePaint(ConfigWindowContext& context, HDC dc) {

@@ -1,3 +1,4 @@
+#include "config/ResponseCurve.h"
 #include "ui/config/win32/ConfigWindow.h"
 
 #include <algorithm>
@@ -65,6 +66,10 @@ void fillLists(ConfigWindowContext& context, HWND window) {
         SendMessageA(actions, CB_SETITEMDATA, static_cast<WPARAM>(item),
                      mouseActionListItems[i].code);
         if (selected == i) SendMessageA(actions, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    }
+    HWND curves = GetDlgItem(window, ControlId::kResponseCurveList);
+    for (const char* name : kResponseCurveNames) {
+        SendMessageA(curves, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
     }
     HWND keys = GetDlgItem(window, ControlId::kKeyList);
     for (const ListItem& key : keyListItems) {
