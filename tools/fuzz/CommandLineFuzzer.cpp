@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "OneFileSystem.h"
 #include "QuietPlatform.h"
 #include "config/ConfigFiles.h"
 #include "platform/FileSystem.h"
@@ -28,7 +29,7 @@ namespace {
 
 // Every file but a missing LOAD: file exists and holds a bare version word,
 // so a load costs next to nothing; the name opened is kept.
-class NamesFileSystem final : public FileSystem {
+class NamesFileSystem final : public ReadOnlyFileSystem {
   public:
     bool loadFileExists = true;
     std::string opened;
@@ -41,7 +42,6 @@ class NamesFileSystem final : public FileSystem {
         position_ = 0;
         return 1;
     }
-    FileHandle create(const char*) override { return kNoFile; }
     size_t read(FileHandle, void* buffer, size_t count) override {
         static const uint8_t kVersion[2] = {0x00, 0x07};
         size_t n = 0;
@@ -50,13 +50,7 @@ class NamesFileSystem final : public FileSystem {
         }
         return n;
     }
-    size_t write(FileHandle, const void*, size_t) override { return 0; }
     bool close(FileHandle) override { return true; }
-    bool replace(const char*, const char*) override { return false; }
-    bool remove(const char*) override { return false; }
-    SearchHandle findFirst(const char*, DirectoryEntry&) override { return kNoSearch; }
-    bool findNext(SearchHandle, DirectoryEntry&) override { return false; }
-    void findClose(SearchHandle) override {}
 
   private:
     size_t position_ = 0;

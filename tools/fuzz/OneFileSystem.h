@@ -1,6 +1,6 @@
 #pragma once
-// A file system holding one read-only file in memory, so a fuzz input can be
-// loaded as a configuration without touching the disk.
+// File systems of the fuzz targets: they read what the input says and never
+// write, list or remove anything.
 
 #include <cstring>
 #include <string>
@@ -9,7 +9,22 @@
 
 namespace tarvik::fuzz {
 
-class OneFileSystem final : public FileSystem {
+// Writing, replacing, removing and listing all fail: what a target reads is
+// all it has.
+class ReadOnlyFileSystem : public FileSystem {
+  public:
+    FileHandle create(const char*) override { return kNoFile; }
+    size_t write(FileHandle, const void*, size_t) override { return 0; }
+    bool replace(const char*, const char*) override { return false; }
+    bool remove(const char*) override { return false; }
+    SearchHandle findFirst(const char*, DirectoryEntry&) override { return kNoSearch; }
+    bool findNext(SearchHandle, DirectoryEntry&) override { return false; }
+    void findClose(SearchHandle) override {}
+};
+
+// One file in memory, so a fuzz input can be loaded as a configuration
+// without touching the disk.
+class OneFileSystem final : public ReadOnlyFileSystem {
   public:
     void setFile(const char* name, const uint8_t* data, size_t size) {
         name_ = name;
@@ -23,7 +38,6 @@ class OneFileSystem final : public FileSystem {
         position_ = 0;
         return 1;
     }
-    FileHandle create(const char*) override { return kNoFile; }
     size_t read(FileHandle file, void* buffer, size_t count) override {
         if (file != 1) return 0;
         const size_t n = count < size_ - position_ ? count : size_ - position_;
@@ -31,13 +45,7 @@ class OneFileSystem final : public FileSystem {
         position_ += n;
         return n;
     }
-    size_t write(FileHandle, const void*, size_t) override { return 0; }
     bool close(FileHandle file) override { return file == 1; }
-    bool replace(const char*, const char*) override { return false; }
-    bool remove(const char*) override { return false; }
-    SearchHandle findFirst(const char*, DirectoryEntry&) override { return kNoSearch; }
-    bool findNext(SearchHandle, DirectoryEntry&) override { return false; }
-    void findClose(SearchHandle) override {}
 
   private:
     std::string name_;
