@@ -7,6 +7,7 @@
 #include "engine/SyntheticInput.h"
 #include "engine/win32/Win32EngineWindows.h"
 #include "input/win32/DeviceLayer.h"
+#include "input/win32/RawInputReports.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace tarvik {
@@ -15,23 +16,46 @@ namespace {
 
 class Win32PollingHost final : public PollingHost {
   public:
-    explicit Win32PollingHost(HANDLE trigger) : trigger_(trigger) {}
+    Win32PollingHost(HANDLE trigger, const DeviceTable& table, const DirectInputTables& directInput,
+                     const RawInputReports& rawInput)
+        : trigger_(trigger), table_(table), directInput_(directInput), rawInput_(rawInput) {
+        QueryPerformanceFrequency(&frequency_);
+    }
 
     // A pass never runs without its pause, whatever became of the event:
     // another program may end one wait early by signalling it, but an event
     // left signalled for good (a manual-reset one of the same name) is
     // reset, and a wait that fails is made up by sleeping.
-    void waitForTrigger(uint32_t timeoutMs) override {
+    WaitEnd waitForTrigger(uint32_t timeoutMs, bool deviceWakes) override {
         if (lowered_) {
             SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
             lowered_ = false;
         }
-        const DWORD result = WaitForSingleObject(trigger_, timeoutMs);
+        HANDLE handles[2 + kMaxJoysticks];
+        DWORD count = 0;
+        handles[count++] = trigger_;
+        if (deviceWakes) {
+            count += static_cast<DWORD>(reportEvents(table_, directInput_, handles + count));
+            if (rawInput_.event() != nullptr && hasXInputPad(table_, directInput_)) {
+                handles[count++] = rawInput_.event();
+            }
+        }
+        const DWORD result = WaitForMultipleObjects(count, handles, FALSE, timeoutMs);
         if (result == WAIT_OBJECT_0) {
             ResetEvent(trigger_);
-        } else if (result != WAIT_TIMEOUT) {
-            Sleep(timeoutMs);
+            return WaitEnd::kTrigger;
         }
+        if (result > WAIT_OBJECT_0 && result < WAIT_OBJECT_0 + count) return WaitEnd::kDevice;
+        if (result != WAIT_TIMEOUT) Sleep(timeoutMs);
+        return WaitEnd::kTimeout;
+    }
+
+    uint64_t nowUs() override {
+        LARGE_INTEGER counter;
+        QueryPerformanceCounter(&counter);
+        const uint64_t ticks = static_cast<uint64_t>(counter.QuadPart);
+        const uint64_t perSecond = static_cast<uint64_t>(frequency_.QuadPart);
+        return ticks / perSecond * 1000000 + ticks % perSecond * 1000000 / perSecond;
     }
 
     // The text-input and function-key windows belong to this thread; it has
@@ -56,6 +80,10 @@ class Win32PollingHost final : public PollingHost {
 
   private:
     HANDLE trigger_;
+    const DeviceTable& table_;
+    const DirectInputTables& directInput_;
+    const RawInputReports& rawInput_;
+    LARGE_INTEGER frequency_{};
     bool lowered_ = false;
 };
 
@@ -78,7 +106,10 @@ DWORD WINAPI PollingThread(LPVOID parameter) {
     ActionExecution executor(
         ActionContext{input, state.engine, state.functionKeys, state.devices, platform, windows});
     DirectInputDeviceSource source(state.devices, *start.directInput);
-    Win32PollingHost host(trigger);
+    // Only where XInput is there to read: its pads' reports wake the thread.
+    RawInputReports rawInput;
+    if (start.directInput->xinput.getState != nullptr) rawInput.start();
+    Win32PollingHost host(trigger, state.devices, *start.directInput, rawInput);
     PollingContext context{state,
                            source,
                            executor,
@@ -93,6 +124,7 @@ DWORD WINAPI PollingThread(LPVOID parameter) {
 
     // Quitting must never leave a key or a mouse button down in the system.
     releaseHeldInput(state.engine.heldInput, system);
+    rawInput.stop();
     if (trigger != nullptr) CloseHandle(trigger);
     return 0;
 }
