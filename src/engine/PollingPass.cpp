@@ -38,16 +38,6 @@ void countSelectorDown(PollingContext& context) {
 
 constexpr uint64_t kCadenceUs = uint64_t{kTriggerWaitMs} * 1000;
 
-// The system waits in whole milliseconds. The gap is waited out whole; the
-// rest of the cadence to the nearest one, so early passes neither stretch
-// nor shorten the regular ones on average.
-constexpr uint32_t roundedUpMs(uint64_t us) {
-    return static_cast<uint32_t>((us + 999) / 1000);
-}
-constexpr uint32_t nearestMs(uint64_t us) {
-    return static_cast<uint32_t>((us + 500) / 1000);
-}
-
 enum class PassKind : uint8_t { kRegular, kEarly };
 
 // Whether a pad now differs from what its block remembers. The mouse is
@@ -85,10 +75,10 @@ PassKind waitForPass(PollingContext& context) {
         const uint64_t left = deadline > now ? deadline - now : 0;
         const bool listening = wakes && now >= wakesFrom;
         const uint64_t gap = wakesFrom - now;
-        const bool inGap = wakes && !listening && gap < left;
-        const uint64_t span = inGap ? gap : left;
-        const WaitEnd end =
-            host.waitForTrigger(inGap ? roundedUpMs(span) : nearestMs(span), listening);
+        const uint64_t span = wakes && !listening && gap < left ? gap : left;
+        // To the microsecond: a wait rounded to whole milliseconds after an
+        // early pass would stretch or shorten the regular passes.
+        const WaitEnd end = host.waitForTrigger(static_cast<uint32_t>(span), listening);
         if (end == WaitEnd::kTrigger) return PassKind::kRegular;
         now = host.nowUs();
         if (end == WaitEnd::kTimeout) {

@@ -40,9 +40,9 @@ enum class WaitEnd : uint8_t {
 class PollingHost {
   public:
     virtual ~PollingHost() = default;
-    // Waits on the thread's "trigger" event, at most `timeoutMs`, and with
+    // Waits on the thread's "trigger" event, at most `timeoutUs`, and with
     // `deviceWakes` also on the reports of the devices that signal them.
-    virtual WaitEnd waitForTrigger(uint32_t timeoutMs, bool deviceWakes) = 0;
+    virtual WaitEnd waitForTrigger(uint32_t timeoutUs, bool deviceWakes) = 0;
     // A steady clock in microseconds, for the deadline of the next pass.
     virtual uint64_t nowUs() = 0;
     // Handles the messages waiting for the windows this thread owns, so they

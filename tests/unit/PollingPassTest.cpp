@@ -20,13 +20,20 @@ namespace {
 
 using Log = std::vector<std::string>;
 
+// A wait in milliseconds, its fraction only when it has one.
+std::string waitText(uint32_t us) {
+    std::string text = std::to_string(us / 1000);
+    if (us % 1000 != 0) text += "." + std::to_string(1000 + us % 1000).substr(1);
+    return text;
+}
+
 // Every poll, action, wait and drawing goes into the platform's log, so the
 // order of one pass reads as one sequence.
 class LoggingHost : public PollingHost {
   public:
     explicit LoggingHost(Log& log) : log_(log) {}
-    WaitEnd waitForTrigger(uint32_t ms, bool) override {
-        log_.push_back("wait " + std::to_string(ms));
+    WaitEnd waitForTrigger(uint32_t us, bool) override {
+        log_.push_back("wait " + waitText(us));
         return WaitEnd::kTimeout;
     }
     uint64_t nowUs() override { return 0; }
@@ -46,9 +53,9 @@ class ReportingHost : public PollingHost {
     uint64_t now = 0;
     void report(uint64_t atUs, void (*change)(DeviceTable&)) { reports_.push_back({atUs, change}); }
 
-    WaitEnd waitForTrigger(uint32_t ms, bool deviceWakes) override {
-        log_.push_back("wait " + std::to_string(ms) + (deviceWakes ? " or report" : ""));
-        const uint64_t until = now + uint64_t{ms} * 1000;
+    WaitEnd waitForTrigger(uint32_t us, bool deviceWakes) override {
+        log_.push_back("wait " + waitText(us) + (deviceWakes ? " or report" : ""));
+        const uint64_t until = now + us;
         while (next_ < reports_.size() && reports_[next_].atUs <= until) {
             if (!signalled_) at_ = std::max(now, reports_[next_].atUs);
             reports_[next_++].change(devices_);
@@ -535,10 +542,10 @@ TEST_F(PollingPass, ReportWithAnEdgeRunsItsEdgesAtOnceAndTheRegularPassStillCome
     entry(0, 2).autoRepeat = 1;
     press(0, 1);
     EXPECT_EQ(actionsOf(reportedPass()), Log{"press 0:2"});
-    reporting.report(13000, [](DeviceTable& d) { d.states[0].buttons[0] = kButtonPressed; });
+    reporting.report(13400, [](DeviceTable& d) { d.states[0].buttons[0] = kButtonPressed; });
     EXPECT_EQ(reportedPass(), (Log{"wait 10 or report", "poll 0", "poll 0", "press 0:1"}));
-    EXPECT_EQ(reporting.now, 13000u);
-    EXPECT_EQ(reportedPass(), (Log{"wait 7", "poll mouse", "poll 0", "press 0:2", "poll 2"}));
+    EXPECT_EQ(reporting.now, 13400u);
+    EXPECT_EQ(reportedPass(), (Log{"wait 6.600", "poll mouse", "poll 0", "press 0:2", "poll 2"}));
     EXPECT_EQ(reporting.now, 20000u);
 }
 

@@ -20,18 +20,27 @@ class Win32PollingHost final : public PollingHost {
                      const RawInputReports& rawInput)
         : trigger_(trigger), table_(table), directInput_(directInput), rawInput_(rawInput) {
         QueryPerformanceFrequency(&frequency_);
+        timer_ = CreateWaitableTimerExA(nullptr, nullptr, kHighResolutionTimer, TIMER_ALL_ACCESS);
+        // Before Windows 10 1803 there is no high-resolution timer; the
+        // plain one still ends on the system's tick, as the waits do.
+        if (timer_ == nullptr) timer_ = CreateWaitableTimerA(nullptr, FALSE, nullptr);
     }
+    ~Win32PollingHost() override {
+        if (timer_ != nullptr) CloseHandle(timer_);
+    }
+    Win32PollingHost(const Win32PollingHost&) = delete;
+    Win32PollingHost& operator=(const Win32PollingHost&) = delete;
 
     // A pass never runs without its pause, whatever became of the event:
     // another program may end one wait early by signalling it, but an event
     // left signalled for good (a manual-reset one of the same name) is
     // reset, and a wait that fails is made up by sleeping.
-    WaitEnd waitForTrigger(uint32_t timeoutMs, bool deviceWakes) override {
+    WaitEnd waitForTrigger(uint32_t timeoutUs, bool deviceWakes) override {
         if (lowered_) {
             SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
             lowered_ = false;
         }
-        HANDLE handles[2 + kMaxJoysticks];
+        HANDLE handles[3 + kMaxJoysticks];
         DWORD count = 0;
         handles[count++] = trigger_;
         if (deviceWakes) {
@@ -40,13 +49,29 @@ class Win32PollingHost final : public PollingHost {
                 handles[count++] = rawInput_.event();
             }
         }
-        const DWORD result = WaitForMultipleObjects(count, handles, FALSE, timeoutMs);
+        // Whole milliseconds go to the wait itself, as every idle pass
+        // waits. The rest of a pass's 10 ms after an early pass ends on a
+        // timer to the microsecond: a wait rounded to whole milliseconds
+        // would move the regular passes and so the rates of what repeats.
+        const DWORD timeoutMs = (timeoutUs + 999) / 1000;
+        bool timed = false;
+        if (timeoutUs % 1000 != 0 && timer_ != nullptr) {
+            LARGE_INTEGER due;
+            due.QuadPart = -static_cast<LONGLONG>(timeoutUs) * 10;  // relative, 100 ns
+            timed = SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE) != FALSE;
+            if (timed) handles[count++] = timer_;
+        }
+        const DWORD devices = count - (timed ? 1 : 0);
+        const DWORD result =
+            WaitForMultipleObjects(count, handles, FALSE, timeoutMs + (timed ? kTimerSlackMs : 0));
+        const bool timerFired = timed && result == WAIT_OBJECT_0 + devices;
+        if (timed && !timerFired) CancelWaitableTimer(timer_);
         if (result == WAIT_OBJECT_0) {
             ResetEvent(trigger_);
             return WaitEnd::kTrigger;
         }
-        if (result > WAIT_OBJECT_0 && result < WAIT_OBJECT_0 + count) return WaitEnd::kDevice;
-        if (result != WAIT_TIMEOUT) Sleep(timeoutMs);
+        if (result > WAIT_OBJECT_0 && result < WAIT_OBJECT_0 + devices) return WaitEnd::kDevice;
+        if (result != WAIT_TIMEOUT && !timerFired) Sleep(timeoutMs);
         return WaitEnd::kTimeout;
     }
 
@@ -79,7 +104,14 @@ class Win32PollingHost final : public PollingHost {
     }
 
   private:
+    // As the system defines it from Windows 10 1803 on.
+    static constexpr DWORD kHighResolutionTimer = 0x2;
+    // The timer ends the wait; the time-out only guards against one that
+    // never fires.
+    static constexpr DWORD kTimerSlackMs = 20;
+
     HANDLE trigger_;
+    HANDLE timer_ = nullptr;
     const DeviceTable& table_;
     const DirectInputTables& directInput_;
     const RawInputReports& rawInput_;
