@@ -28,6 +28,8 @@
 //     nothing new: CPU, passes and reads per second (the virtual pad's own
 //     thread runs inside tarvik.exe and counts in its CPU; with the events
 //     refused it does the same work, so the difference is Tarvik's);
+//   - a third run with the events refused and the option FASTPOLL (a pad
+//     that signals nothing is read every millisecond): latency and idle CPU;
 //   - pause: from asking for "Pause mapping" (the tray's command, sent) until
 //     the pause holds (the command returns), 3 s into a 10-second sequence
 //     that button 2 types (ten keys, each down and up 500 ms apart);
@@ -305,9 +307,9 @@ struct Session {
     HWND window = nullptr;
 };
 
-bool startTarvik(const std::string& scratch, Session& session) {
+bool startTarvik(const std::string& scratch, Session& session, const char* options) {
     const std::string exe = binDirectory() + "\\tarvik.exe";
-    std::string commandLine = "\"" + exe + "\"";
+    std::string commandLine = "\"" + exe + "\" " + options;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     const double startedAt = nowMs();
@@ -574,19 +576,25 @@ int figures(int presses, uint32_t period) {
     }
     const bool monitored = debugOutput.open();
 
-    Latency latency[2];
-    const char* const modes[2] = {"with events", "tick alone (events refused)"};
-    for (int mode = 0; mode < 2; ++mode) {
+    Latency latency[3];
+    const char* const modes[3] = {"with events", "tick alone (events refused)",
+                                  "events refused, FASTPOLL"};
+    for (int mode = 0; mode < 3; ++mode) {
         vc::Reports& reports = controller.block().reports[0];
         reports.eventMode = mode == 0 ? vc::kSignalReports : vc::kRefuseEvents;
         reports.periodMs = period;
         reports.storm = 0;
         std::printf("== %s, pad reporting every %u ms ==\n", modes[mode], period);
         Session session;
-        if (!startTarvik(scratch, session)) return 1;
+        if (!startTarvik(scratch, session, mode == 2 ? "FASTPOLL" : "")) return 1;
         std::printf("  event in place: %s\n", reports.eventAttached != 0 ? "yes" : "no");
         latency[mode] = measureLatency(controller, presses);
         printLatencies(latency[mode]);
+        if (mode == 2) {
+            measureCpu(controller, session.process.hProcess, "idle", 10000);
+            endTarvik(session);
+            continue;
+        }
         measureRates(controller);
         measureCpu(controller, session.process.hProcess, "idle", 10000);
         measureStorms(controller, session.process.hProcess);
@@ -602,17 +610,20 @@ int figures(int presses, uint32_t period) {
     UnhookWindowsHookEx(moves);
 
     std::printf("== side by side: report->hook p50 / p99 (ms) ==\n");
-    const std::vector<double>* rows[2][2] = {
-        {&latency[0].pressReport, &latency[1].pressReport},
-        {&latency[0].releaseReport, &latency[1].releaseReport}};
-    const char* const rowNames[2] = {"press", "release"};
-    for (int r = 0; r < 2; ++r) {
-        if (rows[r][0]->empty() || rows[r][1]->empty()) continue;
-        const double events50 = percentile(*rows[r][0], 0.5);
-        const double tick50 = percentile(*rows[r][1], 0.5);
-        std::printf("  %-8s events %.2f / %.2f   tick alone %.2f / %.2f   p50 ratio %.1f\n",
-                    rowNames[r], events50, percentile(*rows[r][0], 0.99), tick50,
-                    percentile(*rows[r][1], 0.99), events50 > 0 ? tick50 / events50 : 0.0);
+    for (int press = 1; press >= 0; --press) {
+        const std::vector<double>* rows[3];
+        for (int mode = 0; mode < 3; ++mode) {
+            rows[mode] = press != 0 ? &latency[mode].pressReport : &latency[mode].releaseReport;
+        }
+        if (rows[0]->empty() || rows[1]->empty() || rows[2]->empty()) continue;
+        const double events50 = percentile(*rows[0], 0.5);
+        const double tick50 = percentile(*rows[1], 0.5);
+        std::printf(
+            "  %-8s events %.2f / %.2f   tick alone %.2f / %.2f   FASTPOLL %.2f / %.2f   "
+            "tick/events p50 ratio %.1f\n",
+            press != 0 ? "press" : "release", events50, percentile(*rows[0], 0.99), tick50,
+            percentile(*rows[1], 0.99), percentile(*rows[2], 0.5), percentile(*rows[2], 0.99),
+            events50 > 0 ? tick50 / events50 : 0.0);
     }
     std::error_code error;
     std::filesystem::remove_all(scratch, error);

@@ -17,8 +17,12 @@ namespace {
 class Win32PollingHost final : public PollingHost {
   public:
     Win32PollingHost(HANDLE trigger, const DeviceTable& table, const DirectInputTables& directInput,
-                     const RawInputReports& rawInput)
-        : trigger_(trigger), table_(table), directInput_(directInput), rawInput_(rawInput) {
+                     const RawInputReports& rawInput, bool fastPoll)
+        : trigger_(trigger),
+          table_(table),
+          directInput_(directInput),
+          rawInput_(rawInput),
+          fastPoll_(fastPoll) {
         QueryPerformanceFrequency(&frequency_);
         timer_ = CreateWaitableTimerExA(nullptr, nullptr, kHighResolutionTimer, TIMER_ALL_ACCESS);
         // Before Windows 10 1803 there is no high-resolution timer; the
@@ -43,6 +47,19 @@ class Win32PollingHost final : public PollingHost {
         HANDLE handles[3 + kMaxJoysticks];
         DWORD count = 0;
         handles[count++] = trigger_;
+        // FASTPOLL: a pad that signals nothing is looked at every
+        // millisecond, as if it had reported.
+        bool pollDue = false;
+        if (deviceWakes && fastPoll_ &&
+            hasSilentPad(table_, directInput_, rawInput_.event() != nullptr)) {
+            const uint64_t now = nowUs();
+            const uint64_t next = lastPollUs_ + kFastPollUs;
+            const uint64_t wait = next > now ? next - now : 0;
+            if (wait < timeoutUs) {
+                timeoutUs = static_cast<uint32_t>(wait);
+                pollDue = true;
+            }
+        }
         if (deviceWakes) {
             count += static_cast<DWORD>(reportEvents(table_, directInput_, handles + count));
             if (rawInput_.event() != nullptr && hasXInputPad(table_, directInput_)) {
@@ -71,6 +88,10 @@ class Win32PollingHost final : public PollingHost {
             return WaitEnd::kTrigger;
         }
         if (result > WAIT_OBJECT_0 && result < WAIT_OBJECT_0 + devices) return WaitEnd::kDevice;
+        if (pollDue && (result == WAIT_TIMEOUT || timerFired)) {
+            lastPollUs_ = nowUs();
+            return WaitEnd::kDevice;
+        }
         if (result != WAIT_TIMEOUT && !timerFired) Sleep(timeoutMs);
         return WaitEnd::kTimeout;
     }
@@ -110,11 +131,15 @@ class Win32PollingHost final : public PollingHost {
     // never fires.
     static constexpr DWORD kTimerSlackMs = 20;
 
+    static constexpr uint64_t kFastPollUs = 1000;
+
     HANDLE trigger_;
     HANDLE timer_ = nullptr;
     const DeviceTable& table_;
     const DirectInputTables& directInput_;
     const RawInputReports& rawInput_;
+    bool fastPoll_;
+    uint64_t lastPollUs_ = 0;
     LARGE_INTEGER frequency_{};
     bool lowered_ = false;
 };
@@ -141,7 +166,7 @@ DWORD WINAPI PollingThread(LPVOID parameter) {
     // Only where XInput is there to read: its pads' reports wake the thread.
     RawInputReports rawInput;
     if (start.directInput->xinput.getState != nullptr) rawInput.start();
-    Win32PollingHost host(trigger, state.devices, *start.directInput, rawInput);
+    Win32PollingHost host(trigger, state.devices, *start.directInput, rawInput, start.fastPoll);
     PollingContext context{state,
                            source,
                            executor,

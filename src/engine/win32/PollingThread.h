@@ -19,6 +19,8 @@ struct PollingThreadContext {
     TextInputView* textInputView;
     FunctionKeySelectorView* selectorView;
     LearningView* learningView;
+    // FASTPOLL: pads that signal no reports are read every millisecond.
+    bool fastPoll = false;
 };
 
 // Thread entry; its argument is a PollingThreadContext that outlives the

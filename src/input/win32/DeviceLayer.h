@@ -75,6 +75,11 @@ int reportEvents(const DeviceTable& table, const DirectInputTables& directInput,
 // its pads' reports come as raw input.
 bool hasXInputPad(const DeviceTable& table, const DirectInputTables& directInput);
 
+// Whether a joystick in place signals no reports: a DirectInput one
+// without its event, or an XInput pad while raw input does not reach us.
+bool hasSilentPad(const DeviceTable& table, const DirectInputTables& directInput,
+                  bool rawInputReports);
+
 // The engine's view of the layer.
 class DirectInputDeviceSource final : public DeviceSource {
   public:

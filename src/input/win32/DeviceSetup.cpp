@@ -158,6 +158,17 @@ int reportEvents(const DeviceTable& table, const DirectInputTables& directInput,
     return count;
 }
 
+bool hasSilentPad(const DeviceTable& table, const DirectInputTables& directInput,
+                  bool rawInputReports) {
+    const int known = table.deviceCount < kMaxJoysticks ? table.deviceCount : kMaxJoysticks;
+    for (int d = 0; d < known; ++d) {
+        if (directInput.absent[d] != 0) continue;
+        const bool xinputPad = directInput.xinput.slots.userOfJoystick[d] != 0;
+        if (xinputPad ? !rawInputReports : directInput.reporting[d] == 0) return true;
+    }
+    return false;
+}
+
 bool hasXInputPad(const DeviceTable& table, const DirectInputTables& directInput) {
     const int known = table.deviceCount < kMaxJoysticks ? table.deviceCount : kMaxJoysticks;
     for (int d = 0; d < known; ++d) {
