@@ -1,5 +1,7 @@
 #include "engine/ControlEvaluation.h"
 
+#include <cstring>
+
 #include "engine/HatSector.h"
 #include "config/ShiftButton.h"
 
@@ -13,27 +15,48 @@ constexpr bool heldEntry(uint32_t value) {
     return value != 0 && value < kEntriesPerBlock;
 }
 
+// What a block remembers between passes, so that a look that must not
+// act can evaluate a copy.
+struct BlockMemory {
+    uint8_t previousButtons[32];
+    uint8_t activeAxisEntries[kDirections][kThresholdColumns];
+    uint32_t activePovEntries[kPovCount];
+};
+
+// Counts what an evaluation would do, doing nothing.
+class CountingExecutor final : public ActionExecutor {
+  public:
+    int actions = 0;
+    void executeAction(int, ControlEntry&, ActionMode) override { ++actions; }
+    void repeatHeldKey() override {}
+};
+
 class BlockEvaluator {
   public:
     BlockEvaluator(EvaluationContext& context, int blockIndex)
-        : executor_(context.executor),
-          block_(context.config.blocks[blockIndex]),
-          state_(context.devices.states[blockIndex]),
-          blockIndex_(blockIndex) {}
+        : BlockEvaluator(context, blockIndex, context.executor,
+                         context.config.blocks[blockIndex].previousButtons,
+                         context.config.blocks[blockIndex].activeAxisEntries,
+                         context.config.blocks[blockIndex].activePovEntries) {}
+    // The same evaluation on a copy of the block's memory.
+    BlockEvaluator(EvaluationContext& context, int blockIndex, ActionExecutor& executor,
+                   BlockMemory& memory)
+        : BlockEvaluator(context, blockIndex, executor, memory.previousButtons,
+                         memory.activeAxisEntries, memory.activePovEntries) {}
 
     void buttons() {
         for (int i = 0; i < 32; ++i) {
             const uint8_t now = state_.buttons[i];
-            const uint8_t before = block_.previousButtons[i];
+            const uint8_t before = previousButtons_[i];
             const int entry = EntryIndex::button(i);
             if ((now & kButtonPressed) != 0) {
-                if ((before & kButtonPressed) == 0 || block_.entries[entry].autoRepeat != 0) {
+                if ((before & kButtonPressed) == 0 || repeats(block_.entries[entry])) {
                     press(entry);
                 }
             } else if ((before & kButtonPressed) != 0) {
                 release(entry);
             }
-            block_.previousButtons[i] = now;
+            previousButtons_[i] = now;
         }
     }
 
@@ -46,7 +69,7 @@ class BlockEvaluator {
 
     void hats() {
         for (int p = 0; p < kPovCount; ++p) {
-            uint32_t& active = block_.activePovEntries[p];
+            uint32_t& active = activePovEntries_[p];
             const int sector = evaluationSector(state_.pov[p]);
             if (sector == kNoSector) {
                 if (heldEntry(active)) release(static_cast<int>(active));
@@ -55,7 +78,7 @@ class BlockEvaluator {
             }
             const uint32_t entry = static_cast<uint32_t>(EntryIndex::pov(p, sector));
             if (heldEntry(active) && active != entry) release(static_cast<int>(active));
-            if (block_.entries[entry].autoRepeat != 0 || active != entry) {
+            if (repeats(block_.entries[entry]) || active != entry) {
                 press(static_cast<int>(entry));
                 active = entry;
             }
@@ -63,12 +86,29 @@ class BlockEvaluator {
     }
 
   private:
+    BlockEvaluator(EvaluationContext& context, int blockIndex, ActionExecutor& executor,
+                   uint8_t (&previousButtons)[32],
+                   uint8_t (&activeAxisEntries)[kDirections][kThresholdColumns],
+                   uint32_t (&activePovEntries)[kPovCount])
+        : executor_(executor),
+          block_(context.config.blocks[blockIndex]),
+          state_(context.devices.states[blockIndex]),
+          blockIndex_(blockIndex),
+          edgesOnly_(context.edgesOnly),
+          previousButtons_(previousButtons),
+          activeAxisEntries_(activeAxisEntries),
+          activePovEntries_(activePovEntries) {}
+
+    // A repeat is a press of a control that was already held; a pass that
+    // keeps to the edges leaves it to the regular passes, whose rate it keeps.
+    bool repeats(const ControlEntry& entry) const { return entry.autoRepeat != 0 && !edgesOnly_; }
+
     void axisDirection(int level, int d) {
         const int32_t raw = state_.axes[d / 2];
         const int64_t v = (d % 2 == 0) ? int64_t{raw} : -int64_t{raw};
         const int64_t lo = block_.axisThresholds[d][level];
         const int64_t hi = block_.axisThresholds[d][level + 1];
-        uint8_t* held = block_.activeAxisEntries[d];
+        uint8_t* held = activeAxisEntries_[d];
         if (v < lo || v > hi) {
             releaseHeld(held[level]);
             return;
@@ -85,7 +125,7 @@ class BlockEvaluator {
                 if (e.autoRelease != 0) release(entry);
                 held[level] = static_cast<uint8_t>(entry);
             }
-        } else {
+        } else if (!edgesOnly_) {
             releaseHeld(held[level]);
             press(entry);
             if (e.autoRelease == 0) {
@@ -93,6 +133,12 @@ class BlockEvaluator {
             } else {
                 release(entry);
             }
+        } else if (e.autoRelease == 0 && !heldEntry(held[level])) {
+            // Entering the level is the edge; its repeats wait for the
+            // regular passes. One that lets go at once leaves nothing held
+            // to tell entering from staying, so it waits for them too.
+            press(entry);
+            held[level] = static_cast<uint8_t>(entry);
         }
     }
 
@@ -112,6 +158,10 @@ class BlockEvaluator {
     LayerBlock& block_;
     DeviceState& state_;
     int blockIndex_;
+    bool edgesOnly_;
+    uint8_t (&previousButtons_)[32];
+    uint8_t (&activeAxisEntries_)[kDirections][kThresholdColumns];
+    uint32_t (&activePovEntries_)[kPovCount];
 };
 
 }  // namespace
@@ -180,6 +230,25 @@ void evaluateBlock(EvaluationContext& context, int block) {
     evaluator.buttons();
     evaluator.axes();
     evaluator.hats();
+}
+
+bool pollFindsEdge(EvaluationContext& context, int block) {
+    if (block < 0 || block >= kBlockCount) return false;
+    pollWithoutShiftButton(context, block);
+    const LayerBlock& remembered = context.config.blocks[block];
+    BlockMemory memory;
+    std::memcpy(memory.previousButtons, remembered.previousButtons, sizeof memory.previousButtons);
+    std::memcpy(memory.activeAxisEntries, remembered.activeAxisEntries,
+                sizeof memory.activeAxisEntries);
+    std::memcpy(memory.activePovEntries, remembered.activePovEntries,
+                sizeof memory.activePovEntries);
+    CountingExecutor counting;
+    EvaluationContext edges{context.config, context.devices, context.source, counting, true};
+    BlockEvaluator evaluator(edges, block, counting, memory);
+    evaluator.buttons();
+    evaluator.axes();
+    evaluator.hats();
+    return counting.actions > 0;
 }
 
 }  // namespace tarvik

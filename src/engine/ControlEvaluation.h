@@ -10,6 +10,9 @@ struct EvaluationContext {
     DeviceTable& devices;
     DeviceSource& source;
     ActionExecutor& executor;
+    // Only what reacts to an edge: presses and releases, entering and
+    // leaving a level or a hat sector; no repeat of a held control.
+    bool edgesOnly = false;
 };
 
 // Polls slot `block`, compares it with the block's remembered state and
@@ -19,6 +22,11 @@ void evaluateBlock(EvaluationContext& context, int block);
 // Polls slot `block` and makes the block remember its buttons as they are
 // now, pressing and releasing nothing: a button already held fires nothing
 // when the block is next evaluated.
+// Polls slot `block` as the evaluation does and tells whether evaluating
+// it now with `edgesOnly` would press or release anything, acting on
+// nothing and changing no memory of the block.
+bool pollFindsEdge(EvaluationContext& context, int block);
+
 void takeButtonsAsRemembered(EvaluationContext& context, int block);
 
 // After a switch a control asked for, while the mapping stands still: every

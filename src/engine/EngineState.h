@@ -46,6 +46,13 @@ struct EngineState {
     // back: a repeat ends when the shift state changes.
     bool shiftedPass = false;
 
+    // The 10 ms cadence of the regular passes, polling thread only. A
+    // device's report may bring the edges of a pass forward, once per
+    // cadence: the regular pass still comes at its time and alone runs
+    // what repeats per pass, so no rate changes.
+    uint64_t nextRegularPassUs = 0;
+    bool earlyPassRan = false;
+
     WindowHandle stringWindow = kNoWindow;
     int32_t stringBlock = 0;
     TextInputState textInput;

@@ -36,16 +36,77 @@ void countSelectorDown(PollingContext& context) {
     }
 }
 
+constexpr uint64_t kCadenceUs = uint64_t{kTriggerWaitMs} * 1000;
+
+enum class PassKind : uint8_t { kRegular, kEarly };
+
+// Whether a pad now differs from what its block remembers. The mouse is
+// not read: each read takes its motion, which the regular pass needs whole.
+bool padsFindEdge(PollingContext& context) {
+    SharedState& state = context.state;
+    const ConfigHeader& header = state.config.header;
+    if (shiftButtonActive(header)) context.source.pollJoystick(shiftSlot(header));
+    const bool shifted = shiftHeld(header, state.devices);
+    if (shifted != state.engine.shiftedPass) return true;
+    EvaluationContext evaluation{state.config, state.devices, context.source, context.executor};
+    for (int device = 0; device < state.devices.deviceCount && device < kDeviceSlots / 2;
+         ++device) {
+        if (pollFindsEdge(evaluation, deviceBlock(device, shifted))) return true;
+    }
+    return false;
+}
+
+// Waits for the next pass: the regular one 10 ms after the last regular
+// one began its wait, or an early one when a device reports an edge
+// before. An early pass keeps the regular one's time, and until that has
+// run no device wakes the thread again: chatter adds at most one pass per
+// cadence. The selector paces the thread with its own pauses, and
+// "trigger" keeps its old meaning: a regular pass at once.
+PassKind waitForPass(PollingContext& context) {
+    EngineState& engine = context.state.engine;
+    PollingHost& host = context.host;
+    uint64_t now = host.nowUs();
+    if (!engine.earlyPassRan) engine.nextRegularPassUs = now + kCadenceUs;
+    const bool wakes = !engine.earlyPassRan && engine.fSelectWindow == kNoWindow;
+    engine.earlyPassRan = false;
+    uint64_t wakesFrom = now;
+    for (;;) {
+        const uint64_t deadline = engine.nextRegularPassUs;
+        const uint64_t left = deadline > now ? deadline - now : 0;
+        const bool listening = wakes && now >= wakesFrom;
+        const uint64_t gap = wakesFrom - now;
+        const uint64_t span = wakes && !listening && gap < left ? gap : left;
+        // To the microsecond: a wait rounded to whole milliseconds after an
+        // early pass would stretch or shorten the regular passes.
+        const WaitEnd end = host.waitForTrigger(static_cast<uint32_t>(span), listening);
+        if (end == WaitEnd::kTrigger) return PassKind::kRegular;
+        now = host.nowUs();
+        if (end == WaitEnd::kTimeout) {
+            // A wait may end a little before its time; it was the last one.
+            if (span >= left || now >= deadline) return PassKind::kRegular;
+            continue;
+        }
+        if (padsFindEdge(context)) {
+            engine.earlyPassRan = true;
+            return PassKind::kEarly;
+        }
+        now = host.nowUs();
+        wakesFrom = now + kDeviceWakeGapUs;
+    }
+}
+
 void mapDevices(PollingContext& context) {
     SharedState& state = context.state;
     const ConfigHeader& header = state.config.header;
-    context.host.waitForTrigger(kTriggerWaitMs);
+    const bool regular = waitForPass(context) == PassKind::kRegular;
     // A release the system refused goes again until it is taken: after an
     // elevated window has gone, after unlocking.
-    retryRefusedReleases(state.engine.heldInput, context.platform);
+    if (regular) retryRefusedReleases(state.engine.heldInput, context.platform);
     // A shift setting that names no real slot is never read.
     if (shiftButtonActive(header)) context.source.pollJoystick(shiftSlot(header));
-    context.source.pollMouse();
+    // The mouse, its block and every repeat belong to the regular passes:
+    // the mouse's motion per pass and the rates stay as the cadence sets.
+    if (regular) context.source.pollMouse();
     const bool shifted = shiftHeld(header, state.devices);
     // The key stays down until its control's real release, but it must not
     // repeat on while that release lies in a block this pass does not see.
@@ -54,7 +115,8 @@ void mapDevices(PollingContext& context) {
         state.engine.shiftedPass = shifted;
     }
 
-    EvaluationContext evaluation{state.config, state.devices, context.source, context.executor};
+    EvaluationContext evaluation{state.config, state.devices, context.source, context.executor,
+                                 !regular};
     const int mouseBlock = state.devices.mouseSlot();
     // deviceCount comes from the device layer, which takes at most six
     // joysticks; the bound only keeps a damaged count inside the tables.
@@ -64,9 +126,11 @@ void mapDevices(PollingContext& context) {
          ++device) {
         if (pauseAsked(state.engine)) return;
         evaluateBlock(evaluation, deviceBlock(device, shifted));
+        if (!regular) continue;
         if (pauseAsked(state.engine)) return;
         evaluateBlock(evaluation, mouseBlock);
     }
+    if (!regular) return;
     // Started to wait for controllers, the mouse is the only device and
     // still maps.
     if (state.devices.deviceCount == 0) evaluateBlock(evaluation, mouseBlock);

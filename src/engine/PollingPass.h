@@ -24,12 +24,27 @@ constexpr uint32_t kIdlePassMs = 200;
 // nothing is mapped then, so the thread need not wake often.
 constexpr uint32_t kPausePassMs = 50;
 
+// After a device woke the thread and found nothing new, further device
+// wakes wait so long: a pad that signals without end, or reports noise
+// every millisecond, costs one read per gap, never a spinning thread.
+constexpr uint32_t kDeviceWakeGapUs = 1000;
+
+// How a wait of the pass ended.
+enum class WaitEnd : uint8_t {
+    kTimeout,  // the pass is due
+    kTrigger,  // another program signalled "trigger": a pass at once
+    kDevice,   // a device reported; it may have changed
+};
+
 // What the thread itself provides around the pass.
 class PollingHost {
   public:
     virtual ~PollingHost() = default;
-    // Waits on the thread's "trigger" event, at most `timeoutMs`.
-    virtual void waitForTrigger(uint32_t timeoutMs) = 0;
+    // Waits on the thread's "trigger" event, at most `timeoutUs`, and with
+    // `deviceWakes` also on the reports of the devices that signal them.
+    virtual WaitEnd waitForTrigger(uint32_t timeoutUs, bool deviceWakes) = 0;
+    // A steady clock in microseconds, for the deadline of the next pass.
+    virtual uint64_t nowUs() = 0;
     // Handles the messages waiting for the windows this thread owns, so they
     // repaint when uncovered and never look hung. Called once a pass while
     // one of them is open.

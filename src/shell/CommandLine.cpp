@@ -40,6 +40,7 @@ CommandLineOptions parseCommandLine(const char* text) {
     options.wait = findOption(text, "WAIT");
     options.noXInput = findOption(text, "NOXINPUT");
     options.noRepeat = findOption(text, "NOREPEAT");
+    options.fastPoll = findOption(text, "FASTPOLL");
     const char* after = nullptr;
     if (findOption(text, "LOAD:", &after)) {
         options.load = true;

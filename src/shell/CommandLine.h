@@ -22,6 +22,9 @@ struct CommandLineOptions {
     bool wait = false;      // start without a controller and take them as they arrive
     bool noXInput = false;  // DirectInput alone, XInput pads as DirectInput shows them
     bool noRepeat = false;  // held keys do not repeat
+    // Pads that signal no reports are read every millisecond between the
+    // passes, at the cost of a wake each millisecond.
+    bool fastPoll = false;
     // The names after LOAD: and START:, empty when the option is absent.
     char loadName[kCommandLineNameLength + 1] = {};
     char startName[kCommandLineNameLength + 1] = {};

@@ -18,7 +18,7 @@ TEST(CommandLine, NoTextAndEmptyTextSetNothing) {
 
 TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
     const CommandLineOptions o =
-        parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODESvWAITuNOXINPUTtNOREPEAT");
+        parseCommandLine("xONEONLYyAUTOSTARTzFOLLOWwSCANCODESvWAITuNOXINPUTtNOREPEATsFASTPOLL");
     EXPECT_TRUE(o.oneOnly);
     EXPECT_TRUE(o.wait);
     EXPECT_TRUE(o.noXInput);
@@ -26,13 +26,16 @@ TEST(CommandLine, OptionsAreCaseSensitiveSubstringsAnywhere) {
     EXPECT_TRUE(o.autostart);
     EXPECT_TRUE(o.scanCodes);
     EXPECT_TRUE(o.noRepeat);
+    EXPECT_TRUE(o.fastPoll);
     EXPECT_FALSE(o.start);  // "START" without the colon is not START:
     EXPECT_FALSE(o.quit);
 
     const CommandLineOptions lower = parseCommandLine(
-        "quit oneonly load:\"a\" autostart start:\"b\" follow scancodes wait noxinput norepeat");
+        "quit oneonly load:\"a\" autostart start:\"b\" follow scancodes wait noxinput norepeat "
+        "fastpoll");
     EXPECT_FALSE(lower.quit || lower.oneOnly || lower.load || lower.autostart || lower.start ||
-                 lower.follow || lower.scanCodes || lower.wait || lower.noXInput || lower.noRepeat);
+                 lower.follow || lower.scanCodes || lower.wait || lower.noXInput ||
+                 lower.noRepeat || lower.fastPoll);
 }
 
 TEST(CommandLine, QuitInsideAPathCountsAsQuit) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -289,6 +291,43 @@ TEST_F(Evaluation, OutOfRangeBlockIndexDoesNothing) {
     EXPECT_EQ(pass(14), Log{});
     EXPECT_EQ(pass(-1), Log{});
     EXPECT_EQ(source.polls, 0);
+}
+
+// The look a device's report brings: whether a pass that keeps to the
+// edges would act. It neither acts nor moves the block's memory.
+TEST_F(Evaluation, EdgeLookSeesWhatAnEdgePassWouldDoAndChangesNothing) {
+    config->header.shiftDevice = 0;
+    config->header.shiftButton = 9;
+    block().entries[EntryIndex::button(6)].autoRepeat = 1;
+    state().buttons[6] = 0x80;
+    state().axes[0] = 400;  // level 0
+    state().pov[0] = 1000;  // north
+    pass();
+    const struct {
+        const char* what;
+        void (*change)(DeviceState&);
+        bool edge;
+    } cases[] = {
+        {"nothing new", [](DeviceState&) {}, false},
+        {"axis within its level", [](DeviceState& s) { s.axes[0] = 450; }, false},
+        {"hat within its sector", [](DeviceState& s) { s.pov[0] = 2000; }, false},
+        {"the shift button", [](DeviceState& s) { s.buttons[9] = 0x80; }, false},
+        {"button pressed", [](DeviceState& s) { s.buttons[2] = 0x80; }, true},
+        {"repeating button let go", [](DeviceState& s) { s.buttons[6] = 0; }, true},
+        {"axis to the next level", [](DeviceState& s) { s.axes[0] = 600; }, true},
+        {"axis back to rest", [](DeviceState& s) { s.axes[0] = 0; }, true},
+        {"hat to another sector", [](DeviceState& s) { s.pov[0] = 9000; }, true},
+        {"hat centred", [](DeviceState& s) { s.pov[0] = kPovCentred; }, true},
+    };
+    const DeviceState rest = state();
+    const auto remembered = std::make_unique<LayerBlock>(block());
+    for (const auto& c : cases) {
+        c.change(state());
+        EXPECT_EQ(pollFindsEdge(context, 0), c.edge) << c.what;
+        EXPECT_EQ(executor.take(), Log{}) << c.what;
+        EXPECT_EQ(std::memcmp(remembered.get(), &block(), sizeof(LayerBlock)), 0) << c.what;
+        state() = rest;
+    }
 }
 
 }  // namespace

@@ -20,17 +20,71 @@ namespace {
 
 using Log = std::vector<std::string>;
 
+// A wait in milliseconds, its fraction only when it has one.
+std::string waitText(uint32_t us) {
+    std::string text = std::to_string(us / 1000);
+    if (us % 1000 != 0) text += "." + std::to_string(1000 + us % 1000).substr(1);
+    return text;
+}
+
 // Every poll, action, wait and drawing goes into the platform's log, so the
 // order of one pass reads as one sequence.
 class LoggingHost : public PollingHost {
   public:
     explicit LoggingHost(Log& log) : log_(log) {}
-    void waitForTrigger(uint32_t ms) override { log_.push_back("wait " + std::to_string(ms)); }
+    WaitEnd waitForTrigger(uint32_t us, bool) override {
+        log_.push_back("wait " + waitText(us));
+        return WaitEnd::kTimeout;
+    }
+    uint64_t nowUs() override { return 0; }
     void dispatchWindowMessages() override { log_.push_back("dispatch"); }
     void waitWhilePaused(uint32_t ms) override { log_.push_back("paused " + std::to_string(ms)); }
 
   private:
     Log& log_;
+};
+
+// A clock that the waits move on and devices that report at set moments.
+// A report changes the device rows when its moment comes; like the
+// system's event, its signal stays until a wait that listens takes it.
+class ReportingHost : public PollingHost {
+  public:
+    ReportingHost(Log& log, DeviceTable& devices) : log_(log), devices_(devices) {}
+    uint64_t now = 0;
+    void report(uint64_t atUs, void (*change)(DeviceTable&)) { reports_.push_back({atUs, change}); }
+
+    WaitEnd waitForTrigger(uint32_t us, bool deviceWakes) override {
+        log_.push_back("wait " + waitText(us) + (deviceWakes ? " or report" : ""));
+        const uint64_t until = now + us;
+        while (next_ < reports_.size() && reports_[next_].atUs <= until) {
+            if (!signalled_) at_ = std::max(now, reports_[next_].atUs);
+            reports_[next_++].change(devices_);
+            signalled_ = true;
+            if (deviceWakes) break;
+        }
+        if (deviceWakes && signalled_) {
+            signalled_ = false;
+            now = std::max(now, at_);
+            return WaitEnd::kDevice;
+        }
+        now = until;
+        return WaitEnd::kTimeout;
+    }
+    uint64_t nowUs() override { return now; }
+    void dispatchWindowMessages() override {}
+    void waitWhilePaused(uint32_t) override {}
+
+  private:
+    struct Report {
+        uint64_t atUs;
+        void (*change)(DeviceTable&);
+    };
+    Log& log_;
+    DeviceTable& devices_;
+    std::vector<Report> reports_;
+    size_t next_ = 0;
+    bool signalled_ = false;
+    uint64_t at_ = 0;
 };
 
 class LoggingViews : public TextInputView, public FunctionKeySelectorView {
@@ -97,8 +151,13 @@ class PollingPass : public ::testing::Test {
         e.scanCodes[0] = 0x10;
     }
 
+    ReportingHost reporting{log, app->devices};
+
     // One pass; returns what it did and clears the log.
-    Log pass(bool realActions = false) {
+    Log pass(bool realActions = false) { return passWith(host, realActions); }
+    // One pass whose waits the devices' reports may end.
+    Log reportedPass() { return passWith(reporting, false); }
+    Log passWith(PollingHost& withHost, bool realActions) {
         PollingContext context{
             *app,
             source,
@@ -108,7 +167,7 @@ class PollingPass : public ::testing::Test {
             views,
             views,
             learningView,
-            host};
+            withHost};
         pollingPass(context);
         Log out;
         out.swap(log);
@@ -396,9 +455,11 @@ TEST_F(PollingPass, RunStopsAtTheEndOfThePassThatSeesTheFlagCleared) {
       public:
         explicit StoppingHost(SharedState& app) : app_(app) {}
         int passes = 0;
-        void waitForTrigger(uint32_t) override {
+        WaitEnd waitForTrigger(uint32_t, bool) override {
             if (++passes == 3) app_.runFlag = 0;
+            return WaitEnd::kTimeout;
         }
+        uint64_t nowUs() override { return 0; }
         void dispatchWindowMessages() override {}
         void waitWhilePaused(uint32_t) override {}
 
@@ -503,6 +564,67 @@ TEST_F(PollingPass, WindowMessagesAreHandledOnlyWhileAnEngineWindowIsOpen) {
     app->configWindow = 0x1234;  // the configuration window is not this thread's
     app->engine.stringWindow = kNoWindow;
     EXPECT_EQ(pass(), Log{"sleep 200"});
+}
+
+TEST_F(PollingPass, ReportWithoutAnEdgeRunsNoPassAndTheCadenceHolds) {
+    reporting.report(3000, [](DeviceTable& d) { d.states[0].axes[0] = 100; });  // in the dead zone
+    EXPECT_EQ(reportedPass(), (Log{"wait 10 or report", "poll 0", "wait 1", "wait 6 or report",
+                                   "poll mouse", "poll 0", "poll 2"}));
+    EXPECT_EQ(reporting.now, 10000u);
+}
+
+// The edge goes at once; what repeats stays with the regular pass, which
+// comes at its own time.
+TEST_F(PollingPass, ReportWithAnEdgeRunsItsEdgesAtOnceAndTheRegularPassStillComes) {
+    entry(0, 2).autoRepeat = 1;
+    press(0, 1);
+    EXPECT_EQ(actionsOf(reportedPass()), Log{"press 0:2"});
+    reporting.report(13400, [](DeviceTable& d) { d.states[0].buttons[0] = kButtonPressed; });
+    EXPECT_EQ(reportedPass(), (Log{"wait 10 or report", "poll 0", "poll 0", "press 0:1"}));
+    EXPECT_EQ(reporting.now, 13400u);
+    EXPECT_EQ(reportedPass(), (Log{"wait 6.600", "poll mouse", "poll 0", "press 0:2", "poll 2"}));
+    EXPECT_EQ(reporting.now, 20000u);
+}
+
+// A button that chatters at every report, and a broken pad that signals
+// every 0.1 ms with nothing new: 100 ms keep their ten regular passes, at
+// most one early pass each, and a bounded number of reads.
+TEST_F(PollingPass, StormsOfReportsAddAtMostOnePassPerCadence) {
+    const struct {
+        const char* what;
+        void (*change)(DeviceTable&);
+        int most;
+    } storms[] = {
+        {"chatter", [](DeviceTable& d) { d.states[0].buttons[0] ^= kButtonPressed; }, 10},
+        {"noise", [](DeviceTable& d) { d.states[0].axes[1] ^= 1; }, 0},
+    };
+    for (const auto& storm : storms) {
+        ReportingHost stormy{log, app->devices};
+        app->engine.earlyPassRan = false;
+        for (uint64_t at = 100; at < 100000; at += 100) stormy.report(at, storm.change);
+        int regular = 0, early = 0, reads = 0;
+        while (stormy.now < 100000) {
+            const Log done = passWith(stormy, false);
+            const bool wasRegular = !only(done, "poll mouse").empty();
+            regular += wasRegular ? 1 : 0;
+            early += wasRegular ? 0 : 1;
+            reads += static_cast<int>(only(done, "poll 0").size());
+        }
+        EXPECT_EQ(regular, 10) << storm.what;
+        EXPECT_LE(early, storm.most) << storm.what;
+        EXPECT_LE(reads, 10 * 12) << storm.what;
+    }
+}
+
+TEST_F(PollingPass, SelectorPacesTheThreadWithoutReports) {
+    app->engine.fSelectWindow = 0xF1;
+    app->functionKeys.fSelectCountdown = 3;
+    reporting.report(3000, [](DeviceTable& d) { d.states[0].buttons[0] = kButtonPressed; });
+    const Log done = reportedPass();
+    EXPECT_EQ(only(done, "wait"), Log{"wait 10"});
+    EXPECT_EQ(only(done, "sleep"), Log{"sleep 100"});
+    EXPECT_EQ(actionsOf(done), Log{"press 0:1"});
+    EXPECT_EQ(app->functionKeys.fSelectCountdown, 2);
 }
 
 }  // namespace

@@ -63,5 +63,28 @@ void BM_EvaluateEverythingMoving(benchmark::State& st) {
 }
 BENCHMARK(BM_EvaluateEverythingMoving);
 
+// The look a device's report brings when nothing differs from what the
+// block remembers: what a noisy pad costs per report besides the wake.
+void BM_EdgeLookWithNothingNew(benchmark::State& st) {
+    auto config = testing::makeDefaultConfiguration();
+    auto devices = testing::makeDeviceTable(1);
+    testing::RecordingExecutor executor;
+    testing::RecordingDeviceSource source;
+    EvaluationContext context{*config, *devices, source, executor};
+    devices->states[0].axes[0] = 400;
+    evaluateBlock(context, 0);
+    int edges = 0;
+    for (auto _ : st) {
+        devices->states[0].axes[1] ^= 3;  // noise inside the dead zone
+        edges += pollFindsEdge(context, 0) ? 1 : 0;
+        benchmark::ClobberMemory();
+    }
+    st.counters["edges"] = edges;
+    const long before = bench::allocations.load();
+    for (int i = 0; i < 1000; ++i) pollFindsEdge(context, 0);
+    st.counters["allocs/1000 looks"] = static_cast<double>(bench::allocations.load() - before);
+}
+BENCHMARK(BM_EdgeLookWithNothingNew);
+
 }  // namespace
 }  // namespace tarvik

@@ -1,24 +1,39 @@
 // Measures a running Tarvik from outside, with the virtual controller.
 //
-//     tarvik_measure.exe figures [presses]   start Tarvik, measure, end it
-//     tarvik_measure.exe ready [seconds]     wait until a Tarvik maps (for scripts)
+//     tarvik_measure.exe figures [presses] [period]   start Tarvik, measure, end it
+//     tarvik_measure.exe ready [seconds]              wait until a Tarvik maps (for scripts)
 //
 // "figures" starts tarvik.exe (beside this program) in a scratch directory
-// with a configuration whose button 1 holds F24, and prints:
+// twice: once with a controller that signals its reports through
+// SetEventNotification, once with one that refuses (the 10 ms passes
+// alone). The controller reports every `period` ms (default 1; 0: every
+// change at once) at a random phase, as a real pad does. It prints:
 //   - start to tray: from CreateProcess until the shell has the tray icon,
 //     and until the polling thread runs;
-//   - latency: from the moment the virtual button changes in shared memory
-//     until a low-level keyboard hook in this process sees the injected key,
-//     for press and release, p50/p99/max over the presses (each change at
-//     a random moment 15 to 40 ms after the previous key);
+//   - latency, for press and release, p50/p99/max over the presses (each
+//     change at a random moment 15 to 40 ms after the previous key):
+//     report→hook from the controller's report that carries the change,
+//     and change→hook from the change in shared memory, until a low-level
+//     keyboard hook in this process sees the injected key;
+//   - rates of what repeats per pass: a held autoRepeat key (key-downs
+//     per second) and a held autoRepeat mouse move (moves per second),
+//     alone and while another button chatters every 3 ms, in turns of a
+//     second, 3 s each, with the regular passes per second meanwhile;
+//   - idle CPU: the process's user and kernel time over 10 s of mapping
+//     with nothing pressed, as a share of one core (under Wine the script
+//     reads it from /proc as well: Wine's own figure leaves out part of
+//     it), and the regular passes and controller reads per second;
+//   - storms: 5 s of a pad reporting every millisecond with noise on an
+//     axis, and 5 s of a broken one that signals every millisecond with
+//     nothing new: CPU, passes and reads per second (the virtual pad's own
+//     thread runs inside tarvik.exe and counts in its CPU; with the events
+//     refused it does the same work, so the difference is Tarvik's);
+//   - a third run with the events refused and the option FASTPOLL (a pad
+//     that signals nothing is read every millisecond): latency and idle CPU;
 //   - pause: from asking for "Pause mapping" (the tray's command, sent) until
 //     the pause holds (the command returns), 3 s into a 10-second sequence
 //     that button 2 types (ten keys, each down and up 500 ms apart);
 //     min/median/max of 5;
-//   - idle CPU: the process's user and kernel time over 10 s of mapping with
-//     nothing pressed, as a share of one core (under Wine the script reads
-//     it from /proc as well: Wine's own figure leaves out part of it), and
-//     the passes per second;
 //   - device change concerning no pad: the main thread's time of each look
 //     after a device-change broadcast that changed nothing, as Tarvik itself
 //     reports it through OutputDebugString (read here as a debug-output
@@ -43,6 +58,13 @@ namespace {
 
 constexpr UINT kTrayIconId = 10001;
 constexpr int kMeasuredKey = VK_F24;
+constexpr int kRepeatedKey = VK_F23;
+// Buttons of controller 1, 0-based.
+constexpr int kMeasuredButton = 0;
+constexpr int kSequenceButton = 1;
+constexpr int kRepeatButton = 2;
+constexpr int kMoveButton = 3;
+constexpr int kChatterButton = 4;  // maps nothing: an edge all the same
 
 LARGE_INTEGER frequency;
 
@@ -109,18 +131,30 @@ bool pollingThreadRuns() {
     return true;
 }
 
-// The hook's record of the last measured key event.
+// The hooks' record of the last measured key event and of what repeats.
 volatile double keyDownAt = 0;
 volatile double keyUpAt = 0;
+volatile long repeatedDowns = 0;
+volatile long injectedMoves = 0;
 
 LRESULT CALLBACK keyboardHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION) {
         const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
         if (event->vkCode == kMeasuredKey) {
             const double at = nowMs();
-            if (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) keyDownAt = at;
+            if (down) keyDownAt = at;
             if (wParam == WM_KEYUP || wParam == WM_SYSKEYUP) keyUpAt = at;
         }
+        if (event->vkCode == kRepeatedKey && down) repeatedDowns = repeatedDowns + 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK mouseHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && wParam == WM_MOUSEMOVE) {
+        const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        if ((event->flags & LLMHF_INJECTED) != 0) injectedMoves = injectedMoves + 1;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -133,9 +167,13 @@ double percentile(std::vector<double> values, double p) {
 }
 
 void printLatency(const char* what, const std::vector<double>& values) {
-    std::printf("latency %-8s n=%zu  min %.2f ms  p50 %.2f ms  p99 %.2f ms  max %.2f ms\n", what,
-                values.size(), *std::min_element(values.begin(), values.end()),
-                percentile(values, 0.50), percentile(values, 0.99),
+    if (values.empty()) {
+        std::printf("  %-22s none seen\n", what);
+        return;
+    }
+    std::printf("  %-22s n=%zu  min %.2f ms  p50 %.2f ms  p90 %.2f ms  p99 %.2f ms  max %.2f ms\n",
+                what, values.size(), *std::min_element(values.begin(), values.end()),
+                percentile(values, 0.50), percentile(values, 0.90), percentile(values, 0.99),
                 *std::max_element(values.begin(), values.end()));
 }
 
@@ -260,7 +298,246 @@ void measurePause(vc::VirtualControllerClient& controller, HWND window) {
                 times.front(), times[times.size() / 2], times.back(), times.size());
 }
 
-int figures(int presses) {
+double qpcMs(int64_t counter) {
+    return 1000.0 * static_cast<double>(counter) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Session {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
+
+bool startTarvik(const std::string& scratch, Session& session, const char* options) {
+    const std::string exe = binDirectory() + "\\tarvik.exe";
+    std::string commandLine = "\"" + exe + "\" " + options;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    const double startedAt = nowMs();
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        scratch.c_str(), &startup, &session.process)) {
+        std::fprintf(stderr, "cannot start %s\n", exe.c_str());
+        return false;
+    }
+    debugOutput.process = session.process.dwProcessId;
+    double trayAt = 0;
+    waitFor(
+        [&] {
+            if (session.window == nullptr) {
+                session.window = controllerWindow(session.process.dwProcessId);
+            }
+            if (trayAt == 0 && trayIconExists(session.window)) trayAt = nowMs();
+            return trayAt != 0 && pollingThreadRuns();
+        },
+        20000);
+    const double mappingAt = nowMs();
+    if (trayAt == 0) {
+        std::fprintf(stderr, "Tarvik did not come up\n");
+        TerminateProcess(session.process.hProcess, 1);
+        return false;
+    }
+    std::printf("start to tray icon %.0f ms, to mapping %.0f ms\n", trayAt - startedAt,
+                mappingAt - startedAt);
+    std::fflush(stdout);
+    waitFor([] { return false; }, 500);
+    return true;
+}
+
+void endTarvik(Session& session) {
+    PostMessageA(session.window, WM_COMMAND, MAKEWPARAM(100, 0), 0);
+    if (WaitForSingleObject(session.process.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(session.process.hProcess, 1);
+    }
+    CloseHandle(session.process.hThread);
+    CloseHandle(session.process.hProcess);
+    // The older thread's event would make the next start look up at once.
+    waitFor([] { return !pollingThreadRuns(); }, 5000, 20);
+}
+
+struct Latency {
+    std::vector<double> pressReport, pressChange, releaseReport, releaseChange;
+    int lost = 0;
+};
+
+// From the change (or its report) until the hook sees the key; false when
+// it did not come within a second.
+bool oneChange(vc::VirtualControllerClient& controller, bool press, Latency& latency) {
+    vc::Reports& reports = controller.block().reports[0];
+    const int64_t reportedBefore = reports.reportedAt;
+    volatile double& seenAt = press ? keyDownAt : keyUpAt;
+    seenAt = 0;
+    controller.setButton(0, kMeasuredButton, press);
+    const double changedAt = qpcMs(reports.changedAt);
+    if (!waitFor([&] { return seenAt != 0; }, 1000)) {
+        ++latency.lost;
+        return false;
+    }
+    // A pad without a period reports each change as it comes.
+    const double reportedAt =
+        reports.reportedAt != reportedBefore ? qpcMs(reports.reportedAt) : changedAt;
+    (press ? latency.pressChange : latency.releaseChange).push_back(seenAt - changedAt);
+    (press ? latency.pressReport : latency.releaseReport).push_back(seenAt - reportedAt);
+    return true;
+}
+
+Latency measureLatency(vc::VirtualControllerClient& controller, int presses) {
+    std::mt19937 random(4711);
+    // Every change comes at a random moment of an idle pass: at least one
+    // pass after the previous key, whose own 2 ms pause lengthens the pass
+    // that injected it.
+    std::uniform_real_distribution<double> pause(15.0, 40.0);
+    Latency latency;
+    for (int i = 0; i < presses; ++i) {
+        oneChange(controller, true, latency);
+        waitFor([] { return false; }, pause(random));
+        oneChange(controller, false, latency);
+        waitFor([] { return false; }, pause(random));
+    }
+    return latency;
+}
+
+void printLatencies(const Latency& latency) {
+    printLatency("press report->hook", latency.pressReport);
+    printLatency("press change->hook", latency.pressChange);
+    printLatency("release report->hook", latency.releaseReport);
+    printLatency("release change->hook", latency.releaseChange);
+    if (latency.lost != 0) std::printf("  events not seen within 1 s: %d\n", latency.lost);
+}
+
+// Changes one button of the controller every `everyMs` on a thread of its
+// own until stopped: the chattering control.
+struct Chatter {
+    vc::VirtualControllerClient* controller;
+    int button;
+    int axis;  // -1: the button chatters; else noise on this axis
+    DWORD everyMs;
+    volatile bool stop = false;
+    HANDLE thread = nullptr;
+
+    void start() {
+        stop = false;
+        thread = CreateThread(nullptr, 0, &Chatter::run, this, 0, nullptr);
+    }
+    void finish() {
+        stop = true;
+        WaitForSingleObject(thread, 5000);
+        CloseHandle(thread);
+        if (axis >= 0) controller->setAxis(0, axis, 0);
+        if (axis < 0) controller->setButton(0, button, false);
+    }
+    static DWORD WINAPI run(void* self) {
+        auto& c = *static_cast<Chatter*>(self);
+        bool on = false;
+        while (!c.stop) {
+            on = !on;
+            if (c.axis >= 0) {
+                c.controller->setAxis(0, c.axis, on ? 7 : -3);  // deep in the dead zone
+            } else {
+                c.controller->setButton(0, c.button, on);
+            }
+            Sleep(c.everyMs);
+        }
+        return 0;
+    }
+};
+
+struct Counts {
+    uint32_t mouseReads;
+    uint32_t padReads;
+    double at;
+};
+
+Counts counts(vc::VirtualControllerClient& controller) {
+    return Counts{controller.mouse().calls.getDeviceState,
+                  controller.controller(0).calls.getDeviceState, nowMs()};
+}
+
+void printPasses(const Counts& from, const Counts& to) {
+    const double seconds = (to.at - from.at) / 1000;
+    // Only the regular passes read the mouse; the pad is also read by the
+    // look a report brings.
+    std::printf("    regular passes %.1f per second, pad reads %.1f per second\n",
+                (to.mouseReads - from.mouseReads) / seconds,
+                (to.padReads - from.padReads) / seconds);
+}
+
+// The held repeats alone and with another button chattering every 3 ms,
+// taken in turns of a second so that a change of the machine's load falls
+// on both alike.
+void measureRates(vc::VirtualControllerClient& controller) {
+    Chatter chattering{&controller, kChatterButton, -1, 3};
+    controller.setButton(0, kRepeatButton, true);
+    controller.setButton(0, kMoveButton, true);
+    waitFor([] { return false; }, 200);
+    long downs[2] = {}, moves[2] = {};
+    Counts spent[2] = {};
+    double seconds[2] = {};
+    for (int turn = 0; turn < 6; ++turn) {
+        const int chatter = turn % 2;
+        if (chatter != 0) chattering.start();
+        const long downsBefore = repeatedDowns;
+        const long movesBefore = injectedMoves;
+        const Counts from = counts(controller);
+        waitFor([] { return false; }, 1000);
+        const Counts to = counts(controller);
+        downs[chatter] += repeatedDowns - downsBefore;
+        moves[chatter] += injectedMoves - movesBefore;
+        spent[chatter].mouseReads += to.mouseReads - from.mouseReads;
+        spent[chatter].padReads += to.padReads - from.padReads;
+        seconds[chatter] += (to.at - from.at) / 1000;
+        if (chatter != 0) chattering.finish();
+    }
+    controller.setButton(0, kRepeatButton, false);
+    controller.setButton(0, kMoveButton, false);
+    for (int chatter = 0; chatter < 2; ++chatter) {
+        std::printf(
+            "  held autoRepeat key %.1f per second, held mouse move %.1f moves per second%s\n",
+            downs[chatter] / seconds[chatter], moves[chatter] / seconds[chatter],
+            chatter != 0 ? " (another button chattering every 3 ms)" : "");
+        // Only the regular passes read the mouse; the pad is also read by
+        // the look a report brings.
+        std::printf("    regular passes %.1f per second, pad reads %.1f per second\n",
+                    spent[chatter].mouseReads / seconds[chatter],
+                    spent[chatter].padReads / seconds[chatter]);
+    }
+    waitFor([] { return false; }, 300);
+}
+
+// CPU over `ms` between two lines the script reads /proc at.
+void measureCpu(vc::VirtualControllerClient& controller, HANDLE process, const char* label,
+                double ms) {
+    std::printf("cpu begins %s\n", label);
+    std::fflush(stdout);
+    const double cpuBefore = cpuSeconds(process);
+    const Counts from = counts(controller);
+    waitFor([] { return false; }, ms, 50);
+    const Counts to = counts(controller);
+    const double cpuAfter = cpuSeconds(process);
+    std::printf("cpu ends %s\n", label);
+    std::printf("  %s CPU over %.1f s: %.2f %% of one core (as the system reports it)\n", label,
+                (to.at - from.at) / 1000,
+                100.0 * (cpuAfter - cpuBefore) * 1000 / (to.at - from.at));
+    printPasses(from, to);
+    std::fflush(stdout);
+}
+
+void measureStorms(vc::VirtualControllerClient& controller, HANDLE process) {
+    vc::Reports& reports = controller.block().reports[0];
+    const uint32_t period = reports.periodMs;
+    reports.periodMs = 1;
+    Chatter noise{&controller, 0, 1, 1};
+    noise.start();
+    measureCpu(controller, process, "noisy 1 ms pad", 5000);
+    noise.finish();
+    reports.periodMs = period;
+    reports.storm = 1;
+    const uint32_t signals = reports.signals;
+    measureCpu(controller, process, "pad signalling every ms", 5000);
+    std::printf("    (%u signals)\n", reports.signals - signals);
+    reports.storm = 0;
+    waitFor([] { return false; }, 300);
+}
+
+int figures(int presses, uint32_t period) {
     vc::VirtualControllerClient::useOwnBlock("TarvikMeasure");
     vc::VirtualControllerClient controller;
     if (!controller.open()) {
@@ -275,111 +552,79 @@ int figures(int presses) {
         std::string(temp) + "tarvik-measure-" + std::to_string(GetCurrentProcessId());
     std::filesystem::create_directories(scratch);
     auto config = tarvik::demo::newConfiguration();
-    tarvik::demo::holdKeys(config->blocks[0].entries[tarvik::EntryIndex::button(0)],
-                           {kMeasuredKey});
-    tarvik::ControlEntry& sequence = config->blocks[0].entries[tarvik::EntryIndex::button(1)];
+    tarvik::ControlEntry* entries = config->blocks[0].entries;
+    tarvik::demo::holdKeys(entries[tarvik::EntryIndex::button(kMeasuredButton)], {kMeasuredKey});
+    tarvik::ControlEntry& sequence = entries[tarvik::EntryIndex::button(kSequenceButton)];
     tarvik::demo::holdKeys(sequence, {0x7C, 0x7D, 0x7E, 0x7F, 0x80, 0x81, 0x82, 0x83, 0x84, 0x85});
     sequence.delayMs = 500;
     sequence.autoRelease = 1;  // typed: its release sends nothing
+    tarvik::ControlEntry& repeated = entries[tarvik::EntryIndex::button(kRepeatButton)];
+    tarvik::demo::holdKeys(repeated, {kRepeatedKey});
+    repeated.autoRepeat = 1;
+    tarvik::ControlEntry& move = entries[tarvik::EntryIndex::button(kMoveButton)];
+    move.mouseAction = 1;
+    move.mouseActionCode = tarvik::kMoveRight;
+    move.xStep = 1;
+    move.autoRepeat = 1;
     if (!tarvik::demo::writeConfigFile((scratch + "\\tarvik7.cfg").c_str(), *config)) return 1;
 
     HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, keyboardHook, GetModuleHandleA(nullptr), 0);
-    if (hook == nullptr) {
-        std::fprintf(stderr, "cannot install the keyboard hook\n");
+    HHOOK moves = SetWindowsHookExA(WH_MOUSE_LL, mouseHook, GetModuleHandleA(nullptr), 0);
+    if (hook == nullptr || moves == nullptr) {
+        std::fprintf(stderr, "cannot install the hooks\n");
         return 1;
     }
-
     const bool monitored = debugOutput.open();
-    const std::string exe = binDirectory() + "\\tarvik.exe";
-    std::string commandLine = "\"" + exe + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    const double startedAt = nowMs();
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        scratch.c_str(), &startup, &process)) {
-        std::fprintf(stderr, "cannot start %s\n", exe.c_str());
-        return 1;
-    }
-    debugOutput.process = process.dwProcessId;
-    HWND window = nullptr;
-    double trayAt = 0;
-    waitFor(
-        [&] {
-            if (window == nullptr) window = controllerWindow(process.dwProcessId);
-            if (trayAt == 0 && trayIconExists(window)) trayAt = nowMs();
-            return trayAt != 0 && pollingThreadRuns();
-        },
-        20000);
-    const double mappingAt = nowMs();
-    if (trayAt == 0) {
-        std::fprintf(stderr, "Tarvik did not come up\n");
-        TerminateProcess(process.hProcess, 1);
-        return 1;
-    }
-    std::printf("start to tray icon %.0f ms, to mapping %.0f ms\n", trayAt - startedAt,
-                mappingAt - startedAt);
 
-    waitFor([] { return false; }, 500);
-    std::mt19937 random(4711);
-    // Every change comes at a random moment of an idle pass: at least one
-    // pass after the previous key, whose own 2 ms pause lengthens the pass
-    // that injected it.
-    std::uniform_real_distribution<double> pause(15.0, 40.0);
-    std::vector<double> pressLatency, releaseLatency;
-    int lost = 0;
-    for (int i = 0; i < presses; ++i) {
-        keyDownAt = 0;
-        controller.setButton(0, 0, true);
-        const double pressedAt = nowMs();
-        if (waitFor([] { return keyDownAt != 0; }, 1000)) {
-            pressLatency.push_back(keyDownAt - pressedAt);
-        } else {
-            ++lost;
+    Latency latency[3];
+    const char* const modes[3] = {"with events", "tick alone (events refused)",
+                                  "events refused, FASTPOLL"};
+    for (int mode = 0; mode < 3; ++mode) {
+        vc::Reports& reports = controller.block().reports[0];
+        reports.eventMode = mode == 0 ? vc::kSignalReports : vc::kRefuseEvents;
+        reports.periodMs = period;
+        reports.storm = 0;
+        std::printf("== %s, pad reporting every %u ms ==\n", modes[mode], period);
+        Session session;
+        if (!startTarvik(scratch, session, mode == 2 ? "FASTPOLL" : "")) return 1;
+        std::printf("  event in place: %s\n", reports.eventAttached != 0 ? "yes" : "no");
+        latency[mode] = measureLatency(controller, presses);
+        printLatencies(latency[mode]);
+        if (mode == 2) {
+            measureCpu(controller, session.process.hProcess, "idle", 10000);
+            endTarvik(session);
+            continue;
         }
-        waitFor([] { return false; }, pause(random));
-        keyUpAt = 0;
-        controller.setButton(0, 0, false);
-        const double releasedAt = nowMs();
-        if (waitFor([] { return keyUpAt != 0; }, 1000)) {
-            releaseLatency.push_back(keyUpAt - releasedAt);
-        } else {
-            ++lost;
+        measureRates(controller);
+        measureCpu(controller, session.process.hProcess, "idle", 10000);
+        measureStorms(controller, session.process.hProcess);
+        if (mode == 0) {
+            measurePause(controller, session.window);
+            std::fflush(stdout);
+            if (monitored) measureDeviceChanges(controller, 5);
         }
-        waitFor([] { return false; }, pause(random));
+        std::fflush(stdout);
+        endTarvik(session);
     }
     UnhookWindowsHookEx(hook);
-    if (!pressLatency.empty()) printLatency("press", pressLatency);
-    if (!releaseLatency.empty()) printLatency("release", releaseLatency);
-    if (lost != 0) std::printf("events not seen within 1 s: %d\n", lost);
+    UnhookWindowsHookEx(moves);
 
-    // scripts/measure.sh samples the process's CPU time from outside between
-    // these two lines as well.
-    std::printf("idle begins\n");
-    std::fflush(stdout);
-    const double cpuBefore = cpuSeconds(process.hProcess);
-    const uint32_t readsBefore = controller.controller(0).calls.getDeviceState;
-    const double idleFrom = nowMs();
-    waitFor([] { return false; }, 10000, 50);
-    const double cpuAfter = cpuSeconds(process.hProcess);
-    const uint32_t reads = controller.controller(0).calls.getDeviceState - readsBefore;
-    const double idleMs = nowMs() - idleFrom;
-    std::printf("idle ends\n");
-    std::printf("idle CPU over %.1f s: %.2f %% of one core (as the system reports it)\n",
-                idleMs / 1000, 100.0 * (cpuAfter - cpuBefore) * 1000 / idleMs);
-    std::printf("idle passes: %.1f per second (%.2f ms each)\n", reads * 1000.0 / idleMs,
-                reads != 0 ? idleMs / reads : 0.0);
-    measurePause(controller, window);
-    std::fflush(stdout);
-    if (monitored) measureDeviceChanges(controller, 5);
-    std::fflush(stdout);
-
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(100, 0), 0);
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
+    std::printf("== side by side: report->hook p50 / p99 (ms) ==\n");
+    for (int press = 1; press >= 0; --press) {
+        const std::vector<double>* rows[3];
+        for (int mode = 0; mode < 3; ++mode) {
+            rows[mode] = press != 0 ? &latency[mode].pressReport : &latency[mode].releaseReport;
+        }
+        if (rows[0]->empty() || rows[1]->empty() || rows[2]->empty()) continue;
+        const double events50 = percentile(*rows[0], 0.5);
+        const double tick50 = percentile(*rows[1], 0.5);
+        std::printf(
+            "  %-8s events %.2f / %.2f   tick alone %.2f / %.2f   FASTPOLL %.2f / %.2f   "
+            "tick/events p50 ratio %.1f\n",
+            press != 0 ? "press" : "release", events50, percentile(*rows[0], 0.99), tick50,
+            percentile(*rows[1], 0.99), percentile(*rows[2], 0.5), percentile(*rows[2], 0.99),
+            events50 > 0 ? tick50 / events50 : 0.0);
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     std::error_code error;
     std::filesystem::remove_all(scratch, error);
     return 0;
@@ -391,7 +636,10 @@ int main(int argc, char** argv) {
     QueryPerformanceFrequency(&frequency);
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "ready") return ready(argc > 2 ? std::atof(argv[2]) : 20);
-    if (command == "figures") return figures(argc > 2 ? std::atoi(argv[2]) : 300);
-    std::fprintf(stderr, "usage: tarvik_measure figures [presses] | ready [seconds]\n");
+    if (command == "figures") {
+        return figures(argc > 2 ? std::atoi(argv[2]) : 300,
+                       argc > 3 ? static_cast<uint32_t>(std::atoi(argv[3])) : 1);
+    }
+    std::fprintf(stderr, "usage: tarvik_measure figures [presses] [period] | ready [seconds]\n");
     return 2;
 }

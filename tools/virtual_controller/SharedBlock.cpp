@@ -6,8 +6,9 @@ namespace vc {
 
 namespace {
 
+char name[128];
+
 Block* openBlock() {
-    char name[128];
     const DWORD length = GetEnvironmentVariableA(kNameVariable, name, sizeof name);
     if (length == 0 || length >= sizeof name) lstrcpynA(name, kDefaultName, sizeof name);
     HANDLE mapping =
@@ -27,6 +28,11 @@ Block* openBlock() {
 Block& sharedBlock() {
     static Block* const block = openBlock();
     return *block;
+}
+
+const char* sharedBlockName() {
+    sharedBlock();
+    return name;
 }
 
 }  // namespace vc

@@ -7,5 +7,7 @@ namespace vc {
 // opened on first use and kept for the life of the process. When nobody
 // has set it up yet it gets the demo controller.
 Block& sharedBlock();
+// Its name.
+const char* sharedBlockName();
 
 }  // namespace vc

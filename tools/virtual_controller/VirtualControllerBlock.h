@@ -16,7 +16,7 @@ namespace vc {
 // programs each drive their own; without it the default name is used.
 constexpr const char* kNameVariable = "TARVIK_VIRTUAL_CONTROLLER";
 constexpr const char* kDefaultName = "TarvikVirtualController";
-constexpr uint32_t kMagic = 0x54564334;  // "TVC4"
+constexpr uint32_t kMagic = 0x54564335;  // "TVC5"
 
 constexpr int kMaxControllers = 8;
 constexpr int kAxes = 8;  // X, Y, Z, Rx, Ry, Rz, slider 0, slider 1
@@ -137,6 +137,31 @@ struct XPad {
 };
 static_assert(sizeof(XPad) == 32);
 
+// How a controller answers SetEventNotification.
+enum EventMode : uint32_t {
+    kSignalReports = 0,  // takes the event and sets it on every report
+    kRefuseEvents = 1,   // DIERR_UNSUPPORTED
+    kPolledDevice = 2,   // DI_POLLEDDEVICE: set only by a Poll that finds a change
+};
+
+// A controller's reports. Like a real pad it may report at a fixed period
+// (1, 4 or 8 ms, at a random phase): a change then reaches the program,
+// through GetDeviceState and the event alike, at the next report. Times
+// are QueryPerformanceCounter values, which all processes share.
+struct Reports {
+    uint32_t eventMode;  // EventMode
+    uint32_t periodMs;   // 0: every change is reported at once
+    // Non-zero: a broken device that signals at every period (1 ms at
+    // least) whether anything changed or not.
+    uint32_t storm;
+    uint32_t eventAttached;  // the program's event is in place now
+    uint32_t setEventNotification;
+    uint32_t signals;    // events set
+    int64_t changedAt;   // the client's last change
+    int64_t reportedAt;  // the last report that carried a change
+};
+static_assert(sizeof(Reports) == 40);
+
 struct Block {
     uint32_t magic;
     uint32_t controllerCount;  // 0..kMaxControllers attached controllers
@@ -146,12 +171,18 @@ struct Block {
     Device controllers[kMaxControllers];
     Device mouse;
     XPad xpads[kXPads];  // none connected after a reset
+    Reports reports[kMaxControllers];
 };
 static_assert(offsetof(Block, controllers) == 40);
 static_assert(sizeof(Device) == 472);
 static_assert(offsetof(Device, calls) == 320);
 static_assert(offsetof(Block, xpads) == 40 + 9 * 472);
-static_assert(sizeof(Block) == 40 + 9 * 472 + 4 * 32);
+static_assert(offsetof(Block, reports) == 40 + 9 * 472 + 4 * 32);
+static_assert(sizeof(Block) == 40 + 9 * 472 + 4 * 32 + 8 * 40);
+
+// The auto-reset event a client sets after it changed a controller, so a
+// report goes at once; the name is the block's with this suffix.
+constexpr const char* kChangedSuffix = "-changed";
 
 // Mouse motion is added by one process and taken by another.
 inline void addMotion(int32_t& motion, int32_t amount) {

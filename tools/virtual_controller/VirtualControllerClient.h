@@ -44,14 +44,19 @@ class VirtualControllerClient {
             return false;
         }
         if (block_->magic != kMagic) fillDemo(*block_);
+        char changedName[160];
+        std::snprintf(changedName, sizeof changedName, "%s%s", name, kChangedSuffix);
+        changed_ = CreateEventA(nullptr, FALSE, FALSE, changedName);
         return true;
     }
 
     void close() {
         if (block_ != nullptr) UnmapViewOfFile(block_);
         if (mapping_ != nullptr) CloseHandle(mapping_);
+        if (changed_ != nullptr) CloseHandle(changed_);
         block_ = nullptr;
         mapping_ = nullptr;
+        changed_ = nullptr;
     }
 
     Block& block() { return *block_; }
@@ -62,17 +67,20 @@ class VirtualControllerClient {
     void setButton(int controller, int button, bool pressed) {
         if (!validController(controller) || button < 0 || button >= kButtons) return;
         block_->controllers[controller].input.buttons[button] = pressed ? 0x80 : 0;
+        changed(controller);
     }
     // `axis` in state order (0 X .. 5 Rz, 6 and 7 the sliders); position
     // -1000 .. +1000.
     void setAxis(int controller, int axis, int32_t position) {
         if (!validController(controller) || axis < 0 || axis >= kAxes) return;
         block_->controllers[controller].input.axes[axis] = position;
+        changed(controller);
     }
     // Hundredths of a degree clockwise from north, or kHatCentred.
     void setHat(int controller, int hat, uint32_t hundredths) {
         if (!validController(controller) || hat < 0 || hat >= kHats) return;
         block_->controllers[controller].input.hats[hat] = hundredths;
+        changed(controller);
     }
     // Adds motion that the next read of the mouse takes.
     void moveMouse(int32_t dx, int32_t dy, int32_t wheel) {
@@ -114,10 +122,20 @@ class VirtualControllerClient {
                             SMTO_ABORTIFHUNG, 2000, nullptr);
     }
 
+    // Tells the controllers' reporting that controller `index` changed,
+    // for changes written into the block directly; the setters above do.
+    void changed(int index) {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        block_->reports[index].changedAt = now.QuadPart;
+        if (changed_ != nullptr) SetEvent(changed_);
+    }
+
   private:
     bool validController(int index) const { return index >= 0 && index < kMaxControllers; }
 
     HANDLE mapping_ = nullptr;
+    HANDLE changed_ = nullptr;
     Block* block_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ReportWatcher.h"
 #include "SharedBlock.h"
 
 namespace vc {
@@ -305,8 +306,30 @@ HRESULT VirtualDevice::SetCooperativeLevel(HWND window, DWORD flags) {
     return DI_OK;
 }
 
+HRESULT VirtualDevice::SetEventNotification(HANDLE event) {
+    if (mouse_ || index_ < 0 || index_ >= kMaxControllers) return DIERR_UNSUPPORTED;
+    Reports& reports = sharedBlock().reports[index_];
+    ++reports.setEventNotification;
+    if (acquired_) return DIERR_ACQUIRED;
+    if (reports.eventMode == kRefuseEvents) return DIERR_UNSUPPORTED;
+    if (reports.eventMode == kPolledDevice) {
+        polledEvent_ = event;
+        polledInput_ = device_.input;
+        reports.eventAttached = event != nullptr ? 1 : 0;
+        return DI_POLLEDDEVICE;
+    }
+    watchReports(index_, event);
+    return DI_OK;
+}
+
 HRESULT VirtualDevice::Acquire() {
     ++device_.calls.acquire;
+    // A pad that reports at a period shows its input only as reported.
+    if (!mouse_ && index_ >= 0 && index_ < kMaxControllers &&
+        sharedBlock().reports[index_].periodMs != 0) {
+        DeviceInput reported;
+        if (!reportedInput(index_, reported)) watchReports(index_, nullptr);
+    }
     if (device_.setup.unplugged != 0) return DIERR_UNPLUGGED;
     if (format_ == kNoFormat) return DIERR_INVALIDPARAM;
     if (device_.setup.acquireLost > 0) {
@@ -336,6 +359,11 @@ HRESULT VirtualDevice::Poll() {
         --device_.setup.pollLost;
         acquired_ = false;
         return DIERR_INPUTLOST;
+    }
+    if (polledEvent_ != nullptr &&
+        std::memcmp(&polledInput_, &device_.input, sizeof polledInput_) != 0) {
+        polledInput_ = device_.input;
+        SetEvent(polledEvent_);
     }
     return device_.setup.pollSuccess;
 }
@@ -372,11 +400,13 @@ HRESULT VirtualDevice::GetDeviceState(DWORD size, LPVOID data) {
 
 void VirtualDevice::fillJoystick(DIJOYSTATE2& state) const {
     std::memset(&state, 0, sizeof state);
+    DeviceInput reported;
+    const DeviceInput& input = reportedInput(index_, reported) ? reported : device_.input;
     LONG* const axes[kAxes] = {&state.lX,  &state.lY,  &state.lZ,           &state.lRx,
                                &state.lRy, &state.lRz, &state.rglSlider[0], &state.rglSlider[1]};
     for (int axis = 0; axis < kAxes; ++axis) {
         if (!axisPresent(axis)) continue;
-        int64_t position = device_.input.axes[axis];
+        int64_t position = input.axes[axis];
         if (position < -1000) position = -1000;
         if (position > 1000) position = 1000;
         const int64_t span = int64_t{rangeMax_[axis]} - rangeMin_[axis];
@@ -384,10 +414,10 @@ void VirtualDevice::fillJoystick(DIJOYSTATE2& state) const {
     }
     const int hats = mouse_ ? 0 : clampCount(device_.setup.hats, kHats);
     for (int hat = 0; hat < kHats; ++hat) {
-        state.rgdwPOV[hat] = hat < hats ? device_.input.hats[hat] : kHatCentred;
+        state.rgdwPOV[hat] = hat < hats ? input.hats[hat] : kHatCentred;
     }
     const int buttons = clampCount(device_.setup.buttons, kButtons);
-    for (int b = 0; b < buttons; ++b) state.rgbButtons[b] = device_.input.buttons[b] & 0x80;
+    for (int b = 0; b < buttons; ++b) state.rgbButtons[b] = input.buttons[b] & 0x80;
 }
 
 void VirtualDevice::fillMouse(DIMOUSESTATE2& state) {

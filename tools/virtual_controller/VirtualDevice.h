@@ -44,7 +44,9 @@ class VirtualDevice final : public IDirectInputDevice8A {
         return DIERR_UNSUPPORTED;
     }
     HRESULT STDMETHODCALLTYPE SetDataFormat(LPCDIDATAFORMAT format) override;
-    HRESULT STDMETHODCALLTYPE SetEventNotification(HANDLE) override { return DIERR_UNSUPPORTED; }
+    // As the block's reports say: the event set on each report that
+    // carries a change, refused, or taken as a polled device's.
+    HRESULT STDMETHODCALLTYPE SetEventNotification(HANDLE event) override;
     HRESULT STDMETHODCALLTYPE SetCooperativeLevel(HWND window, DWORD flags) override;
     HRESULT STDMETHODCALLTYPE GetObjectInfo(LPDIDEVICEOBJECTINSTANCEA, DWORD, DWORD) override {
         return DIERR_UNSUPPORTED;
@@ -110,6 +112,9 @@ class VirtualDevice final : public IDirectInputDevice8A {
     bool mouse_;
     int index_;
     bool acquired_ = false;
+    // A polled device's event, set by a Poll that finds a change.
+    HANDLE polledEvent_ = nullptr;
+    DeviceInput polledInput_{};
     DataFormat format_ = kNoFormat;
     DWORD stateSize_ = 0;
     // The range every axis reports in until the program sets one.

@@ -30,6 +30,10 @@ const char* const kUsage =
     "  unplug N                 pull controller N out (it keeps its place)\n"
     "                           both, and xpad connect and disconnect, announce the change\n"
     "                           to every window, as the system does\n"
+    "  reports events|refuse|polled [PERIOD] [storm]\n"
+    "                           how controller N answers SetEventNotification (for programs\n"
+    "                           started later); PERIOD 0, 1, 4 or 8 ms between its reports;\n"
+    "                           storm: signals every period whether anything changed\n"
     "  hold                     keep the block and its set-up alive until ended\n"
     "  demo                     back to the one demo controller and the mouse\n"
     "  show                     print the devices and their state\n";
@@ -188,6 +192,23 @@ int run(vc::VirtualControllerClient& client, int controller, int argc, char** ar
         if (!centre && !(parseInt(argv[2], angle) && angle >= 0 && angle < 36000)) return -1;
         client.setHat(controller, static_cast<int>(n - 1),
                       centre ? vc::kHatCentred : static_cast<uint32_t>(angle));
+        return 0;
+    }
+    if (std::strcmp(command, "reports") == 0 && argc >= 2 && argc <= 4) {
+        vc::Reports& reports = client.block().reports[controller];
+        const char* const modes[] = {"events", "refuse", "polled"};
+        int mode = -1;
+        for (int m = 0; m < 3; ++m) {
+            if (std::strcmp(argv[1], modes[m]) == 0) mode = m;
+        }
+        long period = 0;
+        if (mode < 0 || (argc >= 3 && !(parseInt(argv[2], period) && period >= 0 && period <= 8))) {
+            return -1;
+        }
+        if (argc == 4 && std::strcmp(argv[3], "storm") != 0) return -1;
+        reports.eventMode = static_cast<uint32_t>(mode);
+        reports.periodMs = static_cast<uint32_t>(period);
+        reports.storm = argc == 4 ? 1 : 0;
         return 0;
     }
     if (std::strcmp(command, "mouse") == 0) return mouseCommand(client, argc - 1, argv + 1);

@@ -20,6 +20,8 @@ struct PollingThreadContext {
     FunctionKeySelectorView* selectorView;
     LearningView* learningView;
     HWND shellWindow;  // takes the configuration steps the controls ask for
+    // FASTPOLL: pads that signal no reports are read every millisecond.
+    bool fastPoll = false;
 };
 
 // Thread entry; its argument is a PollingThreadContext that outlives the

@@ -67,6 +67,19 @@ int32_t pollMouse(DeviceTable& table, DirectInputTables& directInput);
 // process ends. Only once the polling has stopped.
 void releaseDevices(DeviceTable& table, DirectInputTables& directInput);
 
+// The report events of the joysticks that signal their reports, into
+// `out` (room for kMaxJoysticks); returns how many. Polling thread.
+int reportEvents(const DeviceTable& table, const DirectInputTables& directInput, HANDLE* out);
+
+// Whether an XInput pad is among the joysticks: XInput signals nothing,
+// its pads' reports come as raw input.
+bool hasXInputPad(const DeviceTable& table, const DirectInputTables& directInput);
+
+// Whether a joystick in place signals no reports: a DirectInput one
+// without its event, or an XInput pad while raw input does not reach us.
+bool hasSilentPad(const DeviceTable& table, const DirectInputTables& directInput,
+                  bool rawInputReports);
+
 // The engine's view of the layer.
 class DirectInputDeviceSource final : public DeviceSource {
   public:

@@ -16,6 +16,12 @@ namespace tarvik {
 HRESULT prepareJoystick(DeviceTable& table, DirectInputTables& directInput, HWND window,
                         int joystick, int& workingSlot);
 
+// Lets joystick `joystick`'s interface `device`, not yet acquired, set the
+// place's report event on every report. A device that answers that it must
+// be polled would set it only on the thread's own polls, and is left
+// without; so is one that refuses.
+void armReportEvent(DirectInputTables& directInput, int joystick, IDirectInputDevice8A* device);
+
 // Gives the mouse's slot, the one after the last joystick, the mouse's
 // description, capability rows and flags, at rest.
 void placeMouse(DeviceTable& table, DirectInputTables& directInput);

@@ -54,7 +54,11 @@ bool reopenJoystick(DeviceTable& table, DirectInputTables& directInput, HWND win
     const DIDEVICEINSTANCEA oldDescription = directInput.descriptions[slot];
     const DIDEVCAPS oldCapabilities = directInput.capabilities[slot];
     // The old interface may still hold the device exclusively.
-    if (old != nullptr) old->Unacquire();
+    if (old != nullptr) {
+        old->Unacquire();
+        // The place's event goes to the fresh interface.
+        old->SetEventNotification(nullptr);
+    }
     directInput.devices[slot] = fresh;
     directInput.devices[slot + 1] = fresh;
     table.capabilityFlags[slot] = 0;
@@ -67,6 +71,7 @@ bool reopenJoystick(DeviceTable& table, DirectInputTables& directInput, HWND win
         table.capabilityFlags[slot + 1] = oldFlags;
         directInput.descriptions[slot] = directInput.descriptions[slot + 1] = oldDescription;
         directInput.capabilities[slot] = directInput.capabilities[slot + 1] = oldCapabilities;
+        armReportEvent(directInput, joystick, old);
         return false;
     }
     if (old != nullptr) old->Release();

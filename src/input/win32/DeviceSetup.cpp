@@ -127,6 +127,7 @@ HRESULT prepareJoystick(DeviceTable& table, DirectInputTables& directInput, HWND
     SetupContext context{table, directInput, workingSlot};
     result = device->EnumObjects(prepareObject, &context, DIDFT_ALL);
     if (FAILED(result)) return reportFailure("EnumObjects", result);
+    armReportEvent(directInput, joystick, device);
     return DI_OK;
 }
 
@@ -189,6 +190,11 @@ void releaseDevices(DeviceTable& table, DirectInputTables& directInput) {
         // The shifted slot names the same device: no dangling copy stays.
         device = nullptr;
         directInput.devices[2 * d + 1] = nullptr;
+    }
+    for (int d = 0; d < kMaxJoysticks; ++d) {
+        directInput.reporting[d] = 0;
+        if (directInput.reportEvents[d] != nullptr) CloseHandle(directInput.reportEvents[d]);
+        directInput.reportEvents[d] = nullptr;
     }
     if (directInput.directInput != nullptr) {
         directInput.directInput->Release();

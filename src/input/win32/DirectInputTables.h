@@ -40,6 +40,11 @@ struct DirectInputTables {
     PadOrderMemory padOrder;
     // The XInput pads among the joysticks; their device rows stay null.
     XInputTables xinput;
+    // Joystick d's event, which its interface sets on every report, and
+    // whether it does: a device that must be polled, or refuses, stays on
+    // the cadence of the passes. Made once, kept until the devices go.
+    HANDLE reportEvents[kMaxJoysticks];
+    uint8_t reporting[kMaxJoysticks];
 };
 
 static_assert(sizeof(DIDEVICEINSTANCEA) == 580);

@@ -201,6 +201,7 @@ int run(HINSTANCE instance, const char* commandLine) {
     const char* startFile = loadStartConfiguration(files, options);
     state.engine.sendScanCodes = options.scanCodes ? 1 : 0;
     state.engine.keyRepeatTiming = options.noRepeat ? kNoKeyRepeat : systemKeyRepeat();
+    polling.fastPoll = options.fastPoll;
     startRequestedProgram(options, state.config.header, launcher, platform);
 
     if (!installTrayIcon()) {

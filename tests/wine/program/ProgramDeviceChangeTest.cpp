@@ -240,6 +240,10 @@ TEST_F(ProgramDeviceChange, PadPluggedBackGoesToItsOwnSlot) {
     // the listed controllers to read their paths; only a taken one is set up).
     EXPECT_EQ(block().controllers[0].calls.setDataFormat, 2u);
     EXPECT_EQ(block().controllers[0].calls.dataFormat, vc::kJoystick2);
+    // Its reports wake the passes again: the old interface let go of the
+    // event, the fresh one took it.
+    EXPECT_EQ(block().reports[0].setEventNotification, 3u);
+    EXPECT_EQ(block().reports[0].eventAttached, 1u);
     exitThroughTray(tarvik, window);
 }
 

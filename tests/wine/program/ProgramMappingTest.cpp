@@ -448,5 +448,41 @@ TEST_F(ProgramMapping, SmallStickDeflectionCreepsThePointerAlongAndStopsWhenLetG
     exitThroughTray(tarvik, window);
 }
 
+// A pad that signals its reports wakes the passes; one that refuses, or
+// would only echo the program's own polls, maps on the 10 ms passes, or
+// with FASTPOLL on reads between them.
+TEST_F(ProgramMapping, PressMapsWithReportEventsAndWithout) {
+    auto config = demo::newConfiguration();
+    demo::holdKeys(config->blocks[0].entries[EntryIndex::button(2)], {'A'});
+    writeConfig("tarvik7.cfg", *config);
+    const struct {
+        vc::EventMode mode;
+        uint32_t attached;
+        const char* options;
+    } modes[] = {{vc::kSignalReports, 1, ""},
+                 {vc::kRefuseEvents, 0, ""},
+                 {vc::kPolledDevice, 0, ""},
+                 {vc::kRefuseEvents, 0, "FASTPOLL"}};
+    for (const auto& m : modes) {
+        vc::Reports& reports = block().reports[0];
+        reports = vc::Reports{};
+        reports.eventMode = m.mode;
+        probe.clear();
+        TarvikProcess tarvik;
+        HWND window = startMapping(tarvik, m.options);
+        ASSERT_NE(window, nullptr);
+        EXPECT_GE(reports.setEventNotification, 1u) << m.mode;
+        EXPECT_EQ(reports.eventAttached, m.attached) << m.mode;
+        setButton(0, 2, true);
+        ASSERT_TRUE(probe.waitForKeys(1)) << m.mode;
+        setButton(0, 2, false);
+        ASSERT_TRUE(probe.waitForKeys(2)) << m.mode;
+        pumpFor(50);
+        EXPECT_EQ(probe.keys(), (Keys{"+A", "-A"})) << m.mode;
+        EXPECT_EQ(reports.signals > 0, m.attached == 1) << m.mode;
+        exitThroughTray(tarvik, window);
+    }
+}
+
 }  // namespace
 }  // namespace tarvik::testing
