@@ -11,4 +11,11 @@ namespace tarvik {
 constexpr int kMaxJoysticks = (kDeviceSlots - 1) / 2;
 static_assert(kMaxJoysticks == 6);
 
+// The joysticks the tables hold, whatever a damaged count says.
+inline int knownJoysticks(const DeviceTable& table) {
+    return table.deviceCount < 0
+               ? 0
+               : (table.deviceCount > kMaxJoysticks ? kMaxJoysticks : table.deviceCount);
+}
+
 }  // namespace tarvik

@@ -15,12 +15,6 @@ namespace tarvik {
 
 namespace {
 
-int knownJoysticks(const DeviceTable& table) {
-    return table.deviceCount < 0
-               ? 0
-               : (table.deviceCount > kMaxJoysticks ? kMaxJoysticks : table.deviceCount);
-}
-
 // The DirectInput places; XInput pads come and go through XInput.
 uint32_t directInputPlaces(const DeviceTable& table, const DirectInputTables& directInput) {
     uint32_t places = 0;

@@ -6,16 +6,6 @@
 
 namespace tarvik {
 
-namespace {
-
-int knownJoysticks(const DeviceTable& table) {
-    return table.deviceCount < 0
-               ? 0
-               : (table.deviceCount > kMaxJoysticks ? kMaxJoysticks : table.deviceCount);
-}
-
-}  // namespace
-
 void armReportEvent(DirectInputTables& directInput, int joystick, IDirectInputDevice8A* device) {
     if (joystick < 0 || joystick >= kMaxJoysticks || device == nullptr) return;
     directInput.reporting[joystick] = 0;
