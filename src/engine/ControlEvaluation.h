@@ -19,14 +19,14 @@ struct EvaluationContext {
 // presses or releases the entries of the controls that changed.
 void evaluateBlock(EvaluationContext& context, int block);
 
-// Polls slot `block` and makes the block remember its buttons as they are
-// now, pressing and releasing nothing: a button already held fires nothing
-// when the block is next evaluated.
 // Polls slot `block` as the evaluation does and tells whether evaluating
 // it now with `edgesOnly` would press or release anything, acting on
 // nothing and changing no memory of the block.
 bool pollFindsEdge(EvaluationContext& context, int block);
 
+// Polls slot `block` and makes the block remember its buttons as they are
+// now, pressing and releasing nothing: a button already held fires nothing
+// when the block is next evaluated.
 void takeButtonsAsRemembered(EvaluationContext& context, int block);
 
 // After a switch a control asked for, while the mapping stands still: every

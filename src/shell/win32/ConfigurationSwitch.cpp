@@ -7,6 +7,7 @@
 #include "engine/ControlEvaluation.h"
 #include "engine/win32/MappingPause.h"
 #include "shell/ConfigurationStep.h"
+#include "shell/ProgramFollowing.h"
 #include "shell/win32/ProgramFollower.h"
 #include "shell/win32/TrayIcon.h"
 
@@ -37,10 +38,7 @@ bool switchConfiguration(const TrayControllerContext& tray, const char* path, co
                           : configFileProblem(files.fileSystem, path, files.headerBuffer);
     if (problem != nullptr) {
         char text[256];
-        std::snprintf(text, sizeof text, "could not load %s: %s", name, problem);
-        for (char* p = text; *p != '\0'; ++p) {
-            if (*p == '\n') *p = ' ';
-        }
+        loadProblemText(name, problem, text);
         showSwitchBalloon(tray, text);
         return false;
     }
