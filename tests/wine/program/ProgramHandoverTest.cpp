@@ -48,10 +48,9 @@ class ProgramHandover : public RunningProgram {
 };
 
 TEST_F(ProgramHandover, SecondStartHandsItsLoadOverAndEnds) {
-    writeConfig("tarvik7.cfg", *typing("d"));
     writeConfig("race.cfg", *typing("r"));
     TarvikProcess running;
-    HWND window = startMapping(running);
+    HWND window = startOn(running, *typing("d"));
     ASSERT_NE(window, nullptr);
 
     bool boxShown = true;
@@ -72,9 +71,8 @@ TEST_F(ProgramHandover, SecondStartHandsItsLoadOverAndEnds) {
 // Blocks sent straight to the window, as any program could: what is no
 // Tarvik start is refused, and bad names end as balloons at worst.
 TEST_F(ProgramHandover, BadBlocksLeaveTheMappingAsItWas) {
-    writeConfig("tarvik7.cfg", *typing("d"));
     TarvikProcess running;
-    HWND window = startMapping(running);
+    HWND window = startOn(running, *typing("d"));
     ASSERT_NE(window, nullptr);
     auto send = [&](ULONG_PTR tag, const std::string& block) {
         COPYDATASTRUCT data{tag, static_cast<DWORD>(block.size()), const_cast<char*>(block.data())};
@@ -101,9 +99,8 @@ TEST_F(ProgramHandover, BadBlocksLeaveTheMappingAsItWas) {
 }
 
 TEST_F(ProgramHandover, SecondStartWithoutCommandsOpensTheConfigurationWindow) {
-    writeConfig("tarvik7.cfg", *typing("d"));
     TarvikProcess running;
-    HWND window = startMapping(running);
+    HWND window = startOn(running, *typing("d"));
     ASSERT_NE(window, nullptr);
     bool boxShown = true;
     EXPECT_EQ(secondStart("WAIT", running.id(), boxShown), 0u);
@@ -200,11 +197,10 @@ std::string shortcutTarget(const std::string& path) {
 }
 
 TEST_F(ProgramHandover, StartWithWindowsCreatesAndRemovesTheStartupShortcut) {
-    writeConfig("tarvik7.cfg", *typing("d"));
     const std::string shortcut = startupShortcut();
     DeleteFileA(shortcut.c_str());
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *typing("d"));
     ASSERT_NE(window, nullptr);
 
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(112, 0), 0);  // "Start with Windows"

@@ -12,7 +12,7 @@ namespace {
 
 using Keys = std::vector<std::string>;
 
-class ProgramMapping : public ProgramOnRecord {
+class ProgramMapping : public RunningProgram {
   protected:
     // Starts Tarvik with button 1 holding `key`, presses the button and
     // waits until the key is down; null when it never came up or never

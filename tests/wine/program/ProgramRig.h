@@ -449,6 +449,14 @@ class RunningProgram : public ::testing::Test {
         return window;
     }
 
+    // Writes `config` as tarvik7.cfg and starts Tarvik on it as
+    // startMapping does.
+    HWND startOn(TarvikProcess& tarvik, const Configuration& config,
+                 const std::string& arguments = "") {
+        writeConfig("tarvik7.cfg", config);
+        return startMapping(tarvik, arguments);
+    }
+
     // Ends Tarvik the way the tray's "&Exit" does and expects exit code 0.
     void exitThroughTray(TarvikProcess& tarvik, HWND window) {
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(100, 0), 0);
@@ -470,17 +478,5 @@ inline std::unique_ptr<Configuration> typing(const char* letter) {
     demo::typeText(config->blocks[0].entries[EntryIndex::button(0)], letter);
     return config;
 }
-
-// A running-program test that starts Tarvik on a record of its own.
-class ProgramOnRecord : public RunningProgram {
-  protected:
-    // Writes `config` as tarvik7.cfg and starts Tarvik on it as
-    // startMapping does.
-    HWND startOn(TarvikProcess& tarvik, const Configuration& config,
-                 const std::string& arguments = "") {
-        writeConfig("tarvik7.cfg", config);
-        return startMapping(tarvik, arguments);
-    }
-};
 
 }  // namespace tarvik::testing

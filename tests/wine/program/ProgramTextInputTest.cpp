@@ -19,7 +19,7 @@ bool probeHasTheFocus() {
     return lstrcmpA(name, "TarvikProgramKeyProbe") == 0;
 }
 
-class ProgramTextInput : public ProgramOnRecord {
+class ProgramTextInput : public RunningProgram {
   protected:
     uint32_t reads() { return block().controllers[0].calls.getDeviceState; }
 

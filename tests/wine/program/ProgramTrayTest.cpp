@@ -31,9 +31,8 @@ int listRow(const ScratchDirectory& directory, const char* name) {
 class ProgramTray : public RunningProgram {};
 
 TEST_F(ProgramTray, IconLivesFromStartToExit) {
-    writeConfig("tarvik7.cfg", *typing("d"));
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *typing("d"));
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(trayIconExists(window));
     EXPECT_FALSE(IsWindowVisible(window));
@@ -44,9 +43,8 @@ TEST_F(ProgramTray, IconLivesFromStartToExit) {
 // Explorer restarted has forgotten the icon; it says so with the
 // "TaskbarCreated" message to every top-level window.
 TEST_F(ProgramTray, IconComesBackWhenTheTaskbarIsCreatedAgain) {
-    writeConfig("tarvik7.cfg", *typing("d"));
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *typing("d"));
     ASSERT_NE(window, nullptr);
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -206,9 +204,8 @@ TEST_F(ProgramTray, ProgramEntryStartsTheAutostartPath) {
 }
 
 TEST_F(ProgramTray, AboutBoxNamesTheProduct) {
-    writeConfig("tarvik7.cfg", *typing("d"));
     TarvikProcess tarvik;
-    HWND window = startMapping(tarvik);
+    HWND window = startOn(tarvik, *typing("d"));
     ASSERT_NE(window, nullptr);
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(101, 0), 0);
     const auto box = answerMessageBox(tarvik.id());
